@@ -1,0 +1,40 @@
+// The board: the grid of the current level, its cell codes, the map object with
+// the level files and their sequence, the start-cell scan, and the maze display lists.
+#pragma once
+#include <cstdint>
+#include <string>
+#include "../shell/stale.h"
+
+// Cell codes: the byte stored in a cell. Only KOD_SCIANA blocks movement.
+constexpr char KOD_PODLOGA = 0;
+constexpr char KOD_SCIANA = 1;
+constexpr char KOD_JEDZENIE = 2;
+constexpr char KOD_START_DUCHA = 3;
+constexpr char KOD_BONUS = 4;
+constexpr char KOD_START_ZORBITA = 5;
+
+extern char Tablica[MAX][MAX];  // [row = x][column = z] of the current level
+extern uint32_t IleJedzenia;    // pellets left on the board
+extern uint32_t IleDuchow;      // ghosts in play: Duch[0 .. IleDuchow-1]
+
+class CMapa {
+public:
+    std::string NazwaPliku;   // level file chosen by GetNazwaPliku
+    uint32_t KatObrotu;       // turn of pellets and bonuses, whole degrees
+    float FazaBonusu;         // pulse phase of the bonuses, radians
+    int32_t LicznikPliku;     // number of the current level file, 0 at the intro
+
+    void Inicjalizuj();             // level counter and turn back to 0
+    std::string GetNazwaPliku();    // names the next file to read (intro or next number)
+    bool WczytajMape();             // reads NazwaPliku into Tablica; false if it cannot be opened
+    void Rysuj();                   // draws the board and advances its animation
+};
+extern CMapa Mapa;
+
+// Start scan: puts ghosts on their start cells and the player on its start cell;
+// returns the number of ghosts placed (at most MAX_DUCHOW).
+int InicjalizujDuchy();
+
+// Maze display lists, five consecutive names made once by GenerujListe.
+extern uint32_t Sciana, Jedzenie, Podloga, Mur, Bonus;
+void GenerujListe();   // start-up, after the textures: compiles the five lists

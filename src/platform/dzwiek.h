@@ -1,0 +1,13 @@
+// Sound effects by file name, in the three ways the game plays them.
+#pragma once
+
+constexpr unsigned SND_SYNC = 0x0000;    // play, return when the sound has ended
+constexpr unsigned SND_ASYNC = 0x0001;   // return at once, cutting off any sound playing
+constexpr unsigned SND_NOSTOP = 0x0010;  // with SND_ASYNC: do not start while another plays
+
+// Keys, transitions, player and ghosts: plays a WAV file by relative path. Files are
+// loaded once and kept. With no audio device or no file it is silent and returns false.
+bool PlaySoundA(const char* nazwa, void* modul, unsigned flagi);
+
+// Start-up: opens the audio device (leaves the process's signal handling alone).
+void UruchomDzwiek();

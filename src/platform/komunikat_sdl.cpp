@@ -1,0 +1,12 @@
+// Error boxes through SDL; where no box can be shown the message goes to standard error.
+#include "komunikat.h"
+
+#include <SDL.h>
+
+#include <cstdio>
+
+void PokazBlad(const char* tekst)
+{
+    if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Error", tekst, nullptr) != 0)
+        std::fprintf(stderr, "Error: %s\n", tekst);
+}

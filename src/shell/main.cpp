@@ -1,0 +1,7 @@
+// Zorbit3D's entry point: everything else lives in the game and platform libraries.
+#include "start.h"
+
+int main(int argc, char** argv)
+{
+    return UruchomGre(argc, argv);
+}

@@ -1,0 +1,105 @@
+// The frame loop, the one-second ghost timer and the four transitions between states.
+#include "przebieg.h"
+
+#include "../actors/duch.h"
+#include "../actors/zorbit.h"
+#include "../board/mapa.h"
+#include "../platform/dzwiek.h"
+#include "../platform/okno.h"
+#include "../platform/zegar.h"
+#include "stale.h"
+
+namespace {
+
+void InicjalizujZywe()
+{
+    for (uint32_t i = 0; i < IleDuchow; ++i)
+        Duch[i].Inicjalizuj();
+}
+
+} // namespace
+
+void IdleStep()
+{
+    Czas = CzasOdStartu();
+    if (Stan == Gra && !Zorbit.Zlapany)
+        Zorbit.Idz();
+    if (Stan == NextPlansza)
+        NastepnaPlansza();
+    if (Stan == Reset)
+        ResetPlanszy();
+    if (Stan == Koniec)
+        Inicjalizuj();
+    if (Stan != NextPlanszaTemp && Stan != MenuGra) {
+        for (uint32_t i = 0; i < IleDuchow; ++i)
+            Duch[i].Idz();
+    }
+    ZadajPrzerysowania();
+    Opoznienie = Czas - CzasStary;
+    CzasStary = Czas;
+    UpdateFPS();
+}
+
+void UpdateFPS()
+{
+    ++LiczbaKlatek;
+    const float sekundy = static_cast<float>((Czas - CzasStaryFPS) / 1000);   // whole seconds only
+    if (sekundy > 0.5f) {
+        fps = static_cast<uint32_t>(static_cast<float>(LiczbaKlatek) / sekundy);
+        CzasStaryFPS = Czas;
+        LiczbaKlatek = 0;
+    }
+}
+
+void Timer(int)
+{
+    for (uint32_t i = 0; i < IleDuchow; ++i)
+        Duch[i].UstalKierunek();
+    UstawTimer(1000, Timer, 0);
+}
+
+void Inicjalizuj()
+{
+    Stan = Intro;
+    WyborMenu = 1;
+    IleJedzenia = 0;
+    Punkty = 0;
+    Mapa.Inicjalizuj();
+    Mapa.GetNazwaPliku();
+    Mapa.WczytajMape();   // a missing intro board leaves the board as it was
+    Zorbit.Inicjalizuj();
+    IleDuchow = static_cast<uint32_t>(InicjalizujDuchy());
+    InicjalizujZywe();
+}
+
+void NowaGra()
+{
+    IleJedzenia = 0;
+    Zorbit.Inicjalizuj();
+    Mapa.Inicjalizuj();
+    Mapa.GetNazwaPliku();
+    const bool wczytana = Mapa.WczytajMape();
+    IleDuchow = static_cast<uint32_t>(InicjalizujDuchy());
+    InicjalizujZywe();
+    Punkty = 0;
+    // Without a first level there is nothing to clear: end the game as a missing next level does.
+    Stan = wczytana ? NextPlanszaTemp : KoniecTemp;
+}
+
+void NastepnaPlansza()
+{
+    Zorbit.Ustaw();
+    Mapa.GetNazwaPliku();
+    Stan = Mapa.WczytajMape() ? NextPlanszaTemp : KoniecTemp;
+    IleDuchow = static_cast<uint32_t>(InicjalizujDuchy());
+    InicjalizujZywe();
+    if (SoundOn)
+        PlaySoundA("data/sfx/fanfary.wav", nullptr, SND_ASYNC);
+}
+
+void ResetPlanszy()
+{
+    Zorbit.Ustaw();
+    InicjalizujDuchy();   // ghosts go home but keep their directions; IleDuchow stays
+    Stan = Gra;
+}
