@@ -12,4 +12,3 @@ void CDuch::Inicjalizuj()
 
 void CDuch::UstalKierunek() {}
 void CDuch::Idz() {}
-void CDuch::Rysuj() {}

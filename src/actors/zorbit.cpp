@@ -27,6 +27,5 @@ void CZorbit::Inicjalizuj()
 }
 
 void CZorbit::Idz() {}
-void CZorbit::Rysuj() { AnimujZlapanie(); }
 void CZorbit::AnimujZlapanie() {}
 void BonusTimer(int) {}
