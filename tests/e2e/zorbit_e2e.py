@@ -18,7 +18,7 @@ import tempfile
 import time
 
 ZRODLO = os.environ.get("ZORBIT_ZRODLO", os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__)))))
-BIN = os.environ.get("ZORBIT_BIN", os.path.join(ZRODLO, "build", "zorbit3d"))
+BIN = os.path.abspath(os.environ.get("ZORBIT_BIN", os.path.join(ZRODLO, "build", "zorbit3d")))
 
 
 class BladE2E(Exception):
