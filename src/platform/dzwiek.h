@@ -11,3 +11,6 @@ bool PlaySoundA(const char* nazwa, void* modul, unsigned flagi);
 
 // Start-up: opens the audio device (leaves the process's signal handling alone).
 void UruchomDzwiek();
+
+// Tests: closes the audio device and forgets the loaded sounds; the next play opens it again.
+void ZamknijDzwiek();

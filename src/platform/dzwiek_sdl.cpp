@@ -48,6 +48,19 @@ void UruchomDzwiek()
     Otworz();
 }
 
+void ZamknijDzwiek()
+{
+    if (Otwarte) {
+        Mix_HaltChannel(-1);
+        for (auto& [nazwa, chunk] : Wczytane)
+            Mix_FreeChunk(chunk);
+        Mix_CloseAudio();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    }
+    Wczytane.clear();
+    Probowano = Otwarte = false;
+}
+
 bool PlaySoundA(const char* nazwa, void*, unsigned flagi)
 {
     if (nazwa == nullptr || !Otworz())

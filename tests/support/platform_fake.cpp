@@ -55,6 +55,7 @@ bool PlaySoundA(const char* nazwa, void*, unsigned flagi)
 }
 
 void UruchomDzwiek() {}
+void ZamknijDzwiek() {}
 
 unsigned CzasOdStartu()
 {
