@@ -1,10 +1,12 @@
 """Start-up on the real program: the console question and the window it opens."""
 import os
+import subprocess
 import sys
+import tempfile
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from zorbit_e2e import Gra, uruchom  # noqa: E402
+from zorbit_e2e import BIN, Gra, uruchom  # noqa: E402
 
 PYTANIE = "[1] Pelen ekran\n[2] Okno 640x480\nTwoj wybor: "
 
@@ -39,6 +41,19 @@ class Start(unittest.TestCase):
             g.okno()
             g.proces.terminate()
             self.assertNotEqual(g.czekaj_na_koniec(5), 0)
+
+    def test_bez_danych_gra_dziala(self):
+        with tempfile.TemporaryDirectory() as pusty:
+            with Gra(odpowiedz="2\n", dane=pusty) as g:
+                g.okno()
+                g.klawisz("Return", "Down", "Return")   # the menu works on an empty board too
+                self.assertEqual(g.czekaj_na_koniec(10), 0)
+
+    def test_bez_ekranu_konczy_z_komunikatem(self):
+        env = {k: v for k, v in os.environ.items() if k != "DISPLAY"}
+        wynik = subprocess.run([BIN], input=b"2\n", env=env, capture_output=True, timeout=20)
+        self.assertEqual(wynik.returncode, 1)
+        self.assertIn(b"failed to open display", wynik.stderr)
 
 
 if __name__ == "__main__":
