@@ -97,6 +97,9 @@ class Gra:
                 stdout=self.wyjscie_plik, stderr=self.bledy_plik)
         except Exception:
             self.x.zamknij()
+            self.wyjscie_plik.close()
+            self.bledy_plik.close()
+            shutil.rmtree(self.katalog, ignore_errors=True)
             raise
         if self.odpowiedz is not None:
             self.proces.stdin.write(self.odpowiedz.encode())
