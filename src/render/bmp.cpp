@@ -1,0 +1,117 @@
+// Reading a bitmap file into memory and turning it into an RgbImage, with the reader's
+// four messages.
+#include "obraz.h"
+
+#include <cstdio>
+#include <new>
+#include <string>
+
+#include "../platform/komunikat.h"
+#include "bmp_dekoder.h"
+
+namespace {
+
+// 8192 by 8192 still fits; a bigger claim is refused before anything is allocated.
+constexpr uint64_t MaksBajtowObrazu = uint64_t(256) << 20;
+// Room for the biggest picture we accept at 32 bits per pixel.
+constexpr size_t MaksBajtowPliku = size_t(512) << 20;
+
+const char* Tekst(bmp::Wynik wynik)
+{
+    switch (wynik) {
+    case bmp::Wynik::NieznanyFormat: return "Unknown DIB file format.";
+    case bmp::Wynik::BrakPamieci: return "Out of memory.";
+    default: return "Image file conversion error.";
+    }
+}
+
+std::unique_ptr<RgbImage> Dekoduj(const uint8_t* dane, size_t rozmiar, bmp::Wynik& wynik)
+{
+    const bmp::Bajty plik{dane, rozmiar};
+    bmp::Opis opis;
+    wynik = bmp::CzytajNaglowek(plik, opis);
+    if (wynik != bmp::Wynik::Dobrze)
+        return nullptr;
+    const uint64_t bajty = uint64_t(opis.szerokosc) * uint64_t(opis.wysokosc) * 3;
+    if (bajty > MaksBajtowObrazu) {
+        wynik = bmp::Wynik::BrakPamieci;
+        return nullptr;
+    }
+    auto obraz = std::make_unique<RgbImage>();
+    obraz->width = opis.szerokosc;
+    obraz->height = opis.wysokosc;
+    obraz->pixels.assign(size_t(bajty), 0);   // what a run-length stream skips stays black
+    wynik = bmp::DekodujPiksele(plik, opis, obraz->pixels.data());
+    if (wynik != bmp::Wynik::Dobrze)
+        return nullptr;
+    return obraz;
+}
+
+enum class Odczyt { Dobrze, Niemozliwy, ZaDuzy };
+
+// The whole file, read in bounded pieces; an empty file counts as one we could not read.
+Odczyt CzytajPlik(const char* sciezka, std::vector<uint8_t>& dane)
+{
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> plik(std::fopen(sciezka, "rb"), std::fclose);
+    if (!plik)
+        return Odczyt::Niemozliwy;
+    constexpr size_t Kawalek = 1 << 16;
+    try {
+        size_t przeczytane = 0;
+        do {
+            if (dane.size() >= MaksBajtowPliku)
+                return Odczyt::ZaDuzy;
+            dane.resize(dane.size() + Kawalek);
+            przeczytane = std::fread(dane.data() + dane.size() - Kawalek, 1, Kawalek, plik.get());
+            dane.resize(dane.size() - Kawalek + przeczytane);
+        } while (przeczytane == Kawalek);
+    } catch (const std::bad_alloc&) {
+        return Odczyt::ZaDuzy;
+    }
+    if (std::ferror(plik.get()) || dane.empty())
+        return Odczyt::Niemozliwy;
+    return Odczyt::Dobrze;
+}
+
+} // namespace
+
+std::unique_ptr<RgbImage> ReadDIBMemory(const uint8_t* dane, size_t rozmiar)
+{
+    bmp::Wynik wynik = bmp::Wynik::BrakPamieci;
+    try {
+        if (auto obraz = Dekoduj(dane, rozmiar, wynik))
+            return obraz;
+    } catch (const std::bad_alloc&) {
+        wynik = bmp::Wynik::BrakPamieci;
+    }
+    PokazBlad(Tekst(wynik));
+    return nullptr;
+}
+
+std::unique_ptr<RgbImage> ReadDIBFile(const char* path)
+{
+    std::vector<uint8_t> dane;
+    switch (CzytajPlik(path, dane)) {
+    case Odczyt::Niemozliwy:
+        PokazBlad(("Failed to open DIB file " + std::string(path) + ".\n").c_str());
+        return nullptr;
+    case Odczyt::ZaDuzy:
+        PokazBlad(Tekst(bmp::Wynik::BrakPamieci));
+        return nullptr;
+    case Odczyt::Dobrze:
+        break;
+    }
+    return ReadDIBMemory(dane.data(), dane.size());
+}
+
+std::unique_ptr<RgbImage> LoadBMP(const char* filename)
+{
+    if (filename == nullptr)
+        return nullptr;
+    // Only a test that the file can be opened at all: a missing picture is silent.
+    std::FILE* plik = std::fopen(filename, "r");
+    if (plik == nullptr)
+        return nullptr;
+    std::fclose(plik);
+    return ReadDIBFile(filename);
+}
