@@ -150,9 +150,20 @@ class Gra:
         return self._x("xdotool", "getwindowname", self.okno()).strip()
 
     def klawisz(self, *nazwy, odstep=0.15):
-        """Sends keys to the game window, one at a time, giving the game a moment after each."""
+        """Sends keys to the game window, one at a time, giving the game a moment after each.
+        A key that ends the game may close the window while xdotool still talks to it: that
+        is no fault when the game has ended by itself."""
         for nazwa in nazwy:
-            self._x("xdotool", "key", "--window", self.okno(), nazwa)
+            try:
+                self._x("xdotool", "key", "--window", self.okno(), nazwa)
+            except BladE2E:
+                try:
+                    self.proces.wait(2)
+                except subprocess.TimeoutExpired:
+                    pass
+                if self.dziala():
+                    raise
+                return
             time.sleep(odstep)
 
     def zrzut(self, sciezka):
