@@ -155,12 +155,13 @@ TEST(BmpCzytnik, UkladyRecznieZbudowane)
         przypadki.push_back({"16 bitow 5-5-5", Zbuduj(p),
                              Rgb({{0xFF0000, 0x00FF00, 0x0000FF}, {0x844208, 0x000000, 0xFFFFFF}}), 3, 2});
     }
-    {
+    {   // Bare, so the pixels start after the three masks.
         Plik p;
+        p.naglowekPliku = false;
         p.szerokosc = 3, p.wysokosc = 1, p.bity = 16, p.kompresja = 3;
         p.maski = {0xF800, 0x07E0, 0x001F};
         p.piksele = Uloz(16, {{0xFFFF, 32u << 5, 1u << 11 | 1u << 5 | 1u}});
-        przypadki.push_back({"16 bitow, pola 5-6-5", Zbuduj(p), Rgb({{0xFFFFFF, 0x008200, 0x080408}}), 3, 1});
+        przypadki.push_back({"16 bitow, pola 5-6-5, bez naglowka pliku", Zbuduj(p), Rgb({{0xFFFFFF, 0x008200, 0x080408}}), 3, 1});
     }
     {   // The fourth byte of a 32-bit pixel is not a colour.
         Plik p;
