@@ -1,9 +1,10 @@
 // The BMP reader: every layout decoded pixel by pixel against the picture it encodes,
 // and broken files each refused with its message, never read past their end.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
+#include <unistd.h>
 
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <string>
