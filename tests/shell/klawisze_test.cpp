@@ -292,7 +292,7 @@ TEST_P(PowrotPoPrzegranej, JedenKlawiszDoIntro)
     Zorbit.FazaZlapania = 5.0f;   // the caught animation ends on the next drawn frame
     Opoznienie = 16;
     Zorbit.AnimujZlapanie();
-    ASSERT_EQ(KoniecTemp, Stan);
+    ASSERT_EQ(KoniecTemp, Stan) << "the end of the caught animation did not end the game";
     Zorbit.AnimujZlapanie();   // the end screen keeps being drawn
     EXPECT_EQ(KoniecTemp, Stan);
     EXPECT_EQ(0, Zorbit.Zycia);
