@@ -3,6 +3,7 @@
 #include "actors/duch.h"
 #include "actors/zorbit.h"
 #include "board/mapa.h"
+#include "platform/dzwiek.h"
 #include "platform_fake.h"
 #include "shell/stale.h"
 
