@@ -1,8 +1,190 @@
-// The maze display lists and the board drawing. (Placeholder until the drawing lands.)
+// The maze display lists (floor, outer wall strip, wall block, pellet, bonus sphere)
+// and the board drawing with the turning and pulsing of pellets and bonuses.
 #include "mapa.h"
+
+#include "../render/tekstury.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include <cmath>
 
 uint32_t Sciana = 0, Jedzenie = 0, Podloga = 0, Mur = 0, Bonus = 0;
 
-void GenerujListe() {}
+namespace {
 
-void CMapa::Rysuj() {}
+struct Naroznik {
+    float x, y, z, s, t;
+};
+
+struct Sciana4 {
+    float nx, ny, nz;
+    Naroznik n[4];
+};
+
+void RysujSciany(const Sciana4* sciany, int ile)
+{
+    glBegin(GL_QUADS);
+    for (int i = 0; i < ile; ++i) {
+        glNormal3f(sciany[i].nx, sciany[i].ny, sciany[i].nz);
+        for (const Naroznik& n : sciany[i].n) {
+            glTexCoord2f(n.s, n.t);
+            glVertex3f(n.x, n.y, n.z);
+        }
+    }
+    glEnd();
+}
+
+// Five faces of the box (0,0,0)-(dl,1,1); no bottom. The long faces and the top carry
+// the picture once per unit of length; the block's top is mapped the other way round
+// from the strip's, as the two were always drawn.
+void KompilujSkrzynke(uint32_t lista, float dl, bool gornaJakMur)
+{
+    const Sciana4 sciany[5] = {
+        {0, 0, 1, {{0, 0, 1, 0, 0}, {0, 1, 1, 0, 1}, {dl, 1, 1, dl, 1}, {dl, 0, 1, dl, 0}}},
+        {0, 0, -1, {{0, 0, 0, 0, 0}, {0, 1, 0, 0, 1}, {dl, 1, 0, dl, 1}, {dl, 0, 0, dl, 0}}},
+        {-1, 0, 0, {{0, 0, 0, 0, 0}, {0, 1, 0, 0, 1}, {0, 1, 1, 1, 1}, {0, 0, 1, 1, 0}}},
+        {1, 0, 0, {{dl, 0, 0, 0, 0}, {dl, 1, 0, 0, 1}, {dl, 1, 1, 1, 1}, {dl, 0, 1, 1, 0}}},
+        gornaJakMur
+            ? Sciana4{0, 1, 0, {{0, 1, 0, 0, 1}, {dl, 1, 0, dl, 1}, {dl, 1, 1, dl, 0}, {0, 1, 1, 0, 0}}}
+            : Sciana4{0, 1, 0, {{0, 1, 0, 0, 0}, {dl, 1, 0, 0, 1}, {dl, 1, 1, 1, 1}, {0, 1, 1, 1, 0}}},
+    };
+    glNewList(lista, GL_COMPILE);
+    glColor3f(1.0f, 1.0f, 1.0f);
+    RysujSciany(sciany, 5);
+    glEndList();
+}
+
+void KompilujPlaska(uint32_t lista, float r, float g, float b, const Sciana4& plaska)
+{
+    glNewList(lista, GL_COMPILE);
+    glColor3f(r, g, b);
+    RysujSciany(&plaska, 1);
+    glEndList();
+}
+
+void KompilujBonus()
+{
+    // The quadric lives as long as the list that used it.
+    GLUquadric* kula = gluNewQuadric();
+    gluQuadricDrawStyle(kula, GLU_FILL);
+    gluQuadricNormals(kula, GLU_SMOOTH);
+    gluQuadricOrientation(kula, GLU_OUTSIDE);
+    gluQuadricTexture(kula, GL_TRUE);
+    glNewList(Bonus, GL_COMPILE);
+    glBindTexture(GL_TEXTURE_2D, texture[4]);
+    gluSphere(kula, 0.2, 10, 10);
+    glEndList();
+}
+
+void RysujMury()
+{
+    glBindTexture(GL_TEXTURE_2D, texture[6]);
+    glPushMatrix();
+    glCallList(Mur);
+    glTranslatef(0.0f, 0.0f, 24.0f);
+    glTranslatef(1.0f, 0.0f, 0.0f);
+    glCallList(Mur);
+    glPopMatrix();
+
+    glPushMatrix();
+    glTranslatef(0.0f, 0.0f, 25.0f);
+    glRotatef(90.0f, 0.0f, 1.0f, 0.0f);
+    glCallList(Mur);
+    glPopMatrix();
+
+    glPushMatrix();
+    glTranslatef(24.0f, 0.0f, 0.0f);
+    glTranslatef(0.0f, 0.0f, 24.0f);
+    glRotatef(90.0f, 0.0f, 1.0f, 0.0f);
+    glCallList(Mur);
+    glPopMatrix();
+}
+
+bool NaObwodzie(int r, int c)
+{
+    return r == 0 || r == MAX - 1 || c == 0 || c == MAX - 1;
+}
+
+// Pellets and bonuses float at half the wall height in the middle of their cell.
+void RysujJedzenie(uint32_t kat)
+{
+    glPushMatrix();
+    glTranslatef(0.5f, 0.5f, 0.5f);
+    glRotatef(static_cast<float>(kat), 0.0f, 1.0f, 0.0f);
+    glCallList(Jedzenie);
+    glPopMatrix();
+}
+
+void RysujBonus(float skala, uint32_t kat)
+{
+    glPushMatrix();
+    glTranslatef(0.5f, 0.5f, 0.5f);
+    glScalef(skala, skala, skala);
+    glRotatef(static_cast<float>(kat), 0.0f, 1.0f, 0.0f);
+    glCallList(Bonus);
+    glPopMatrix();
+}
+
+void RysujKomorke(int r, int c, float skalaBonusu, uint32_t kat)
+{
+    glPushMatrix();
+    glTranslatef(static_cast<float>(r), 0.0f, static_cast<float>(c));
+    switch (Tablica[r][c]) {
+    case KOD_SCIANA:
+        // A border wall is bound but not drawn: the outer strips already cover it.
+        glBindTexture(GL_TEXTURE_2D, texture[1]);
+        if (!NaObwodzie(r, c))
+            glCallList(Sciana);
+        break;
+    case KOD_JEDZENIE:
+        glBindTexture(GL_TEXTURE_2D, texture[2]);
+        RysujJedzenie(kat);
+        break;
+    case KOD_BONUS:
+        glColor3f(1.0f, 1.0f, 1.0f);
+        RysujBonus(skalaBonusu, kat);
+        break;
+    default:
+        break;
+    }
+    glPopMatrix();
+}
+
+} // namespace
+
+void GenerujListe()
+{
+    Sciana = glGenLists(5);
+    Jedzenie = Sciana + 1;
+    Podloga = Sciana + 2;
+    Mur = Sciana + 3;
+    Bonus = Sciana + 4;
+
+    KompilujSkrzynke(Sciana, 1.0f, false);
+    KompilujPlaska(Jedzenie, 1.0f, 1.0f, 1.0f,
+                   {0, 1, 0, {{-0.15f, 0, -0.15f, 0, 0}, {0.15f, 0, -0.15f, 0, 1},
+                              {0.15f, 0, 0.15f, 1, 1}, {-0.15f, 0, 0.15f, 1, 0}}});
+    KompilujPlaska(Podloga, 1.0f, 0.9f, 1.0f,
+                   {0, 1, 0, {{0, 0, 0, 0, 0}, {0, 0, 25, 25, 0}, {25, 0, 25, 25, 25}, {25, 0, 0, 0, 25}}});
+    KompilujSkrzynke(Mur, 24.0f, true);
+    KompilujBonus();
+}
+
+void CMapa::Rysuj()
+{
+    glBindTexture(GL_TEXTURE_2D, texture[0]);
+    glCallList(Podloga);
+    RysujMury();
+
+    // A scale of zero or below is used as it comes: the sphere shrinks to a point or turns inside out.
+    const float skala = static_cast<float>(std::sin(static_cast<double>(FazaBonusu)) + 0.3);
+    for (int r = 0; r < MAX; ++r)
+        for (int c = 0; c < MAX; ++c)
+            RysujKomorke(r, c, skala, KatObrotu);
+
+    // Whole degrees only: frames under 10 ms do not turn the pellets at all.
+    const double kat = KatObrotu + 0.1 * Opoznienie;
+    KatObrotu = static_cast<uint32_t>(static_cast<uint64_t>(kat));
+    FazaBonusu = static_cast<float>(FazaBonusu + 0.005 * Opoznienie);
+}
