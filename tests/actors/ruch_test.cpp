@@ -67,6 +67,11 @@ const std::vector<Przypadek> PRZYPADKI = {
      {{200, 0, -1}, {200, 0, 1}, {200, 0, 1}}, 2.5f, 7.5f, 0, 0, 0},
 };
 
+void PrintTo(const Przypadek& p, std::ostream* os)
+{
+    *os << p.nazwa;
+}
+
 class Ruch : public ::testing::TestWithParam<Przypadek> {};
 
 TEST_P(Ruch, KoniecPoKlatkach)

@@ -1,0 +1,143 @@
+// Soak run: every level in data/mapy (found at run time) and a few nasty boards, played for
+// hours of simulated time with random frame times and keys, checking after every frame that
+// no actor stands in a wall or off the grid and that the pellet count matches the board.
+#include "plansza.h"
+#include "shell/przebieg.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int KLATKI = 40000;   // about 10000 s at 0..500 ms a frame
+
+uint32_t KulkiNaPlanszy()
+{
+    uint32_t n = 0;
+    for (const auto& wiersz : Tablica)
+        n += static_cast<uint32_t>(std::count(std::begin(wiersz), std::end(wiersz), KOD_JEDZENIE));
+    return n;
+}
+
+std::string Zle(const char* kto, int i, float x, float z)
+{
+    const bool naSiatce = x >= 0 && x < MAX && z >= 0 && z < MAX;
+    if (!naSiatce)
+        return std::string(kto) + " " + std::to_string(i) + " off the grid";
+    if (Tablica[static_cast<int>(x)][static_cast<int>(z)] == KOD_SCIANA)
+        return std::string(kto) + " " + std::to_string(i) + " in a wall";
+    return "";
+}
+
+// Every actor on an open cell of the grid, and IleJedzenia true to the board; "" when so.
+std::string Blad()
+{
+    std::string b = Zle("player", 0, Zorbit.PozX, Zorbit.PozZ);
+    for (uint32_t i = 0; i < IleDuchow && b.empty(); ++i)
+        b = Zle("ghost", static_cast<int>(i), Duch[i].PozX, Duch[i].PozZ);
+    if (b.empty() && IleJedzenia != KulkiNaPlanszy())
+        b = "IleJedzenia " + std::to_string(IleJedzenia) + ", board " + std::to_string(KulkiNaPlanszy());
+    return b;
+}
+
+struct Plansza {
+    std::string nazwa;
+    std::function<void()> uloz;   // fills Tablica
+};
+
+// A new game on the board, as NowaGra sets it up, played from the first frame.
+void Zacznij(const Plansza& p)
+{
+    IleJedzenia = 0;
+    Zorbit.Inicjalizuj();
+    p.uloz();
+    IleJedzenia = KulkiNaPlanszy();
+    IleDuchow = static_cast<uint32_t>(InicjalizujDuchy());
+    for (uint32_t i = 0; i < IleDuchow; ++i)
+        Duch[i].Inicjalizuj();
+    Punkty = 0;
+    Stan = Gra;
+}
+
+void Zagraj(const Plansza& p, std::mt19937& los)
+{
+    CzystyStart();
+    Czas = CzasStary = 0;
+    Timer(0);
+    Zacznij(p);
+    std::uniform_int_distribution<unsigned> ms(0, 500);
+    const int32_t KIERUNKI[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
+    for (int k = 0; k < KLATKI; ++k) {
+        fake::PrzesunCzas(ms(los));   // fires the ghosts' decisions and the bonus ticks
+        if (los() % 8 == 0) {
+            const int32_t* w = KIERUNKI[los() % 4];
+            Zorbit.ChcianyKierX = w[0];
+            Zorbit.ChcianyKierZ = w[1];
+        }
+        IdleStep();
+        Zorbit.AnimujZlapanie();
+        if (Stan == NextPlanszaTemp || Stan == KoniecTemp)
+            Zacznij(p);   // cleared or lost: the same board again
+        const std::string b = Blad();
+        ASSERT_EQ("", b) << p.nazwa << ", frame " << k;
+    }
+}
+
+std::vector<Plansza> Plansze(unsigned ziarno)
+{
+    std::vector<Plansza> wszystkie;
+    const std::filesystem::path mapy = std::filesystem::path(ZORBIT_ZRODLO) / "data" / "mapy";
+    if (std::filesystem::is_directory(mapy)) {
+        for (const auto& plik : std::filesystem::directory_iterator(mapy)) {
+            if (plik.path().extension() != ".map")
+                continue;
+            const std::string sciezka = plik.path().string();
+            wszystkie.push_back({sciezka, [sciezka] {
+                Mapa.NazwaPliku = sciezka;
+                ASSERT_TRUE(Mapa.WczytajMape());
+            }});
+        }
+    }
+    wszystkie.push_back({"all floor, no border", [] {
+        UstawPlansze({}, KOD_JEDZENIE);
+        Tablica[12][12] = KOD_START_ZORBITA;
+        for (int i = 0; i < 30; ++i)
+            Tablica[(i * 7) % MAX][(i * 11) % MAX] = KOD_START_DUCHA;
+        Tablica[0][24] = Tablica[24][0] = KOD_BONUS;
+    }});
+    wszystkie.push_back({"one enclosed cell", [] {
+        UstawPlansze({});
+        Tablica[1][1] = KOD_START_ZORBITA;
+        Tablica[7][7] = KOD_START_DUCHA;
+    }});
+    wszystkie.push_back({"random walls, no border", [ziarno] {
+        std::mt19937 l(ziarno);
+        const char KODY[] = {KOD_SCIANA, KOD_SCIANA, KOD_JEDZENIE, KOD_JEDZENIE, KOD_PODLOGA,
+                             KOD_START_DUCHA, KOD_BONUS};
+        for (auto& wiersz : Tablica)
+            for (char& k : wiersz)
+                k = KODY[l() % sizeof KODY];
+        Tablica[l() % MAX][l() % MAX] = KOD_START_ZORBITA;
+    }});
+    return wszystkie;
+}
+
+TEST(Wytrwalosc, NikogoWScianieKulkiSieZgadzaja)
+{
+    const unsigned ziarno = std::random_device{}();
+    SCOPED_TRACE("seed " + std::to_string(ziarno));
+    std::mt19937 los(ziarno);
+    for (const Plansza& p : Plansze(ziarno)) {
+        Zagraj(p, los);
+        if (HasFatalFailure())
+            return;
+    }
+}
+
+} // namespace
