@@ -1,6 +1,7 @@
 // Ghosts with scripted draws: the random decision, leaving a dead end, and the catch.
 #include "plansza.h"
 #include "platform/dzwiek.h"
+#include "shell/przebieg.h"
 
 #include <gtest/gtest.h>
 
@@ -82,6 +83,29 @@ TEST(Decyzja, SkretWPierwszeOtwarcie)
         d.Idz();
     EXPECT_EQ(1.5f, d.PozX);   // went up at column 1, the first opening
     EXPECT_EQ(1.5f, d.PozZ);
+}
+
+// A lost life sends the ghosts home without a reset: each sets off the way it was going.
+TEST(Decyzja, PoStracieZyciaTenSamKierunek)
+{
+    CzystyStart();
+    UstawPlansze({"#######", "#P   G#", "#######"});
+    IleDuchow = static_cast<uint32_t>(InicjalizujDuchy());
+    ASSERT_EQ(1u, IleDuchow);
+    Duch[0].Inicjalizuj();
+    Duch[0].KierZ = Duch[0].ChcianyKierZ = -1;
+    Opoznienie = 100;
+    Duch[0].Idz();
+    ASSERT_NEAR(5.2f, Duch[0].PozZ, 1e-4);
+    fake::losy = {1, 1};   // would send a standing ghost plus-x
+    Stan = Reset;
+    ResetPlanszy();
+    EXPECT_EQ(5.5f, Duch[0].PozZ);
+    EXPECT_EQ(-1, Duch[0].KierZ);
+    EXPECT_EQ(0, Duch[0].Kat);
+    Duch[0].Idz();
+    EXPECT_NEAR(5.2f, Duch[0].PozZ, 1e-4);
+    EXPECT_EQ(2u, fake::losy.size());
 }
 
 class Zlapanie : public ::testing::Test {
