@@ -47,7 +47,7 @@ TEST(Decyzja, ZSlepegoZaulkaTylkoOtwartaStrona)
     CzystyStart();
     Stan = Intro;
     UstawPlansze({"#####", "#   #", "#####"});
-    CDuch d{};
+    CDuch& d = Duch[0];   // the quadric it is given lives as long as the program, as in the game
     d.PozX = 1.5f;
     d.PozZ = 1.5f;
     d.Inicjalizuj();
