@@ -6,7 +6,7 @@ random or with the frame time); what still changes between runs is the turn of t
 Pictures are compared as 8x8-pixel block means, which also hides the few-unit differences
 between Mesa versions, plus a bound on the mean difference over the whole picture.
 
-    python3 tests/e2e/test_zrzuty.py --zapisz    # redraw wzorce/*.png after a wanted change
+    tests/e2e/wzorce/zrob.sh [zorbit3d]    # redraw wzorce/*.png after a wanted change
 """
 import os
 import shutil

@@ -112,6 +112,29 @@ TEST(Kamera, PodazaniePrzesuwaSieZGraczem)
     }
 }
 
+// The last frame of the caught animation with the last life: the camera was chosen while
+// the state was still play, the overlays already belong to the end screen.
+TEST(Kamera, KoniecZlapaniaWTejSamejKlatce)
+{
+    Przygotuj(640, 480);
+    Jednolita(2, {0, 255, 0});
+    Jednolita(10, {255, 0, 255});
+    Zorbit.PozX = 6.5f;
+    Zorbit.PozZ = 8.5f;
+    Zorbit.Zycia = 1;
+    Zorbit.Zlapany = true;
+    Zorbit.FazaZlapania = 5.0f;
+    Tablica[8][11] = KOD_JEDZENIE;
+    const Punkt cel = Rzut({4.5, 9, 3.0, 6.5, 8.5}, 8.5, 0.5, 11.5, 640, 480);
+    Wyswietlaj();
+    ASSERT_EQ(Stan, KoniecTemp);
+    const Punkt s = Srodek(640, 480, Zielony);
+    EXPECT_NEAR(s.x, cel.x, 1.0);
+    EXPECT_NEAR(s.y, cel.y, 1.0);
+    EXPECT_TRUE(Jak(Piksel(380, 286), {255, 0, 255})) << "end picture";
+    EXPECT_TRUE(Jak(Piksel(5, 470), {230, 92, 0})) << "heads-up line";
+}
+
 // A minimised window reports height 0: the projection stays finite, and a later real size
 // gives the normal view again.
 TEST(Okno, WysokoscZeroDajeWaznaProjekcje)
