@@ -17,17 +17,17 @@ struct Naroznik {
     float x, y, z, s, t;
 };
 
-struct Sciana4 {
+struct Bok {
     float nx, ny, nz;
     Naroznik n[4];
 };
 
-void RysujSciany(const Sciana4* sciany, int ile)
+void RysujBoki(const Bok* boki, int ile)
 {
     glBegin(GL_QUADS);
     for (int i = 0; i < ile; ++i) {
-        glNormal3f(sciany[i].nx, sciany[i].ny, sciany[i].nz);
-        for (const Naroznik& n : sciany[i].n) {
+        glNormal3f(boki[i].nx, boki[i].ny, boki[i].nz);
+        for (const Naroznik& n : boki[i].n) {
             glTexCoord2f(n.s, n.t);
             glVertex3f(n.x, n.y, n.z);
         }
@@ -35,31 +35,31 @@ void RysujSciany(const Sciana4* sciany, int ile)
     glEnd();
 }
 
-// Five faces of the box (0,0,0)-(dl,1,1); no bottom. The long faces and the top carry
-// the picture once per unit of length; the block's top is mapped the other way round
-// from the strip's, as the two were always drawn.
+// Five faces of the box (0,0,0)-(dl,1,1); no bottom. The long faces carry the picture once
+// per unit of length. The strip's top runs its picture along the strip; the block's top
+// has its own mapping, turned a quarter from it.
 void KompilujSkrzynke(uint32_t lista, float dl, bool gornaJakMur)
 {
-    const Sciana4 sciany[5] = {
+    const Bok boki[5] = {
         {0, 0, 1, {{0, 0, 1, 0, 0}, {0, 1, 1, 0, 1}, {dl, 1, 1, dl, 1}, {dl, 0, 1, dl, 0}}},
         {0, 0, -1, {{0, 0, 0, 0, 0}, {0, 1, 0, 0, 1}, {dl, 1, 0, dl, 1}, {dl, 0, 0, dl, 0}}},
         {-1, 0, 0, {{0, 0, 0, 0, 0}, {0, 1, 0, 0, 1}, {0, 1, 1, 1, 1}, {0, 0, 1, 1, 0}}},
         {1, 0, 0, {{dl, 0, 0, 0, 0}, {dl, 1, 0, 0, 1}, {dl, 1, 1, 1, 1}, {dl, 0, 1, 1, 0}}},
         gornaJakMur
-            ? Sciana4{0, 1, 0, {{0, 1, 0, 0, 1}, {dl, 1, 0, dl, 1}, {dl, 1, 1, dl, 0}, {0, 1, 1, 0, 0}}}
-            : Sciana4{0, 1, 0, {{0, 1, 0, 0, 0}, {dl, 1, 0, 0, 1}, {dl, 1, 1, 1, 1}, {0, 1, 1, 1, 0}}},
+            ? Bok{0, 1, 0, {{0, 1, 0, 0, 1}, {dl, 1, 0, dl, 1}, {dl, 1, 1, dl, 0}, {0, 1, 1, 0, 0}}}
+            : Bok{0, 1, 0, {{0, 1, 0, 0, 0}, {dl, 1, 0, 0, 1}, {dl, 1, 1, 1, 1}, {0, 1, 1, 1, 0}}},
     };
     glNewList(lista, GL_COMPILE);
     glColor3f(1.0f, 1.0f, 1.0f);
-    RysujSciany(sciany, 5);
+    RysujBoki(boki, 5);
     glEndList();
 }
 
-void KompilujPlaska(uint32_t lista, float r, float g, float b, const Sciana4& plaska)
+void KompilujPlaska(uint32_t lista, float r, float g, float b, const Bok& plaska)
 {
     glNewList(lista, GL_COMPILE);
     glColor3f(r, g, b);
-    RysujSciany(&plaska, 1);
+    RysujBoki(&plaska, 1);
     glEndList();
 }
 
