@@ -165,6 +165,12 @@ struct Specjalny {
     Dzwieki slychac;
 };
 
+// Readable test names in CTest instead of the struct's bytes.
+void PrintTo(const Specjalny& p, std::ostream* os)
+{
+    *os << "stan" << p.przed << "_wybor" << p.wybor << "_klawisz" << p.key;
+}
+
 class KlawiszeSpecjalne : public Klawiatura, public ::testing::WithParamInterface<Specjalny> {};
 
 TEST_P(KlawiszeSpecjalne, WyborIDzwiek)

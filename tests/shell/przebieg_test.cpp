@@ -213,6 +213,11 @@ struct PrzypadekFPS {
     bool przeliczone;
 };
 
+void PrintTo(const PrzypadekFPS& p, std::ostream* os)
+{
+    *os << p.odOstatniego << "ms_" << p.klatek << "klatek";
+}
+
 class LicznikKlatek : public ::testing::TestWithParam<PrzypadekFPS> {};
 
 TEST_P(LicznikKlatek, TylkoPelneSekundy)
