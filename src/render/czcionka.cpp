@@ -62,6 +62,14 @@ void BuildFont()
         KompilujZnak(g);
 }
 
+void WlaczRzutNakladek()
+{
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glOrtho(0.0, 640.0, 0.0, 480.0, -1.0, 1.0);
+}
+
 void glPrint(int x, int y, const char* string, int set)
 {
     // Only sets 0 and 1 exist; a negative set would reach below the glyphs.
@@ -73,10 +81,7 @@ void glPrint(int x, int y, const char* string, int set)
     glBindTexture(GL_TEXTURE_2D, texture[SLOT_CZCIONKI]);
     glDisable(GL_DEPTH_TEST);
 
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
-    glOrtho(0.0, 640.0, 0.0, 480.0, -1.0, 1.0);
+    WlaczRzutNakladek();
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
     glLoadIdentity();

@@ -89,10 +89,7 @@ void ZacznijObrazki(int x, int y)
 {
     glEnable(GL_TEXTURE_2D);
     glDisable(GL_LIGHTING);
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
-    glOrtho(0.0, 640.0, 0.0, 480.0, -1.0, 1.0);
+    WlaczRzutNakladek();
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     glPushMatrix();
