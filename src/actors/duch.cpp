@@ -52,8 +52,7 @@ void CDuch::Idz()
     const bool taSamaKomorka = static_cast<int>(PozX) == static_cast<int>(Zorbit.PozX)
         && static_cast<int>(PozZ) == static_cast<int>(Zorbit.PozZ);
     if (Stan == Gra && !Przezroczysty && taSamaKomorka) {
-        if (SoundOn)
-            PlaySoundA("data/sfx/au.wav", nullptr, SND_ASYNC);
+        Graj("data/sfx/au.wav", SND_ASYNC);
         Zorbit.Zlapany = true;
     }
 }

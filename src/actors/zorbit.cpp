@@ -28,12 +28,6 @@ void NowyLancuch()
     Lancuch = Lancuch == 0x7fffffff ? 1 : Lancuch + 1;
 }
 
-void Graj(const char* plik, unsigned flagi)
-{
-    if (SoundOn)
-        PlaySoundA(plik, nullptr, flagi);
-}
-
 char& KomorkaPod(float x, float z)
 {
     return Tablica[static_cast<int>(x)][static_cast<int>(z)];

@@ -17,12 +17,6 @@ constexpr uint32_t KAMERA_NAJWYZEJ = 18;
 constexpr const char* DZWIEK_WYBORU = "data/sfx/menu2.wav";   // a screen opens or closes
 constexpr const char* DZWIEK_KLIKU = "data/sfx/menu1.wav";    // the selection moves
 
-void Graj(const char* plik, unsigned flagi)
-{
-    if (SoundOn)
-        PlaySoundA(plik, nullptr, flagi);
-}
-
 bool WMenu()
 {
     return Stan == Menu || Stan == MenuGra;

@@ -93,8 +93,7 @@ void NastepnaPlansza()
     Stan = Mapa.WczytajMape() ? NextPlanszaTemp : KoniecTemp;
     IleDuchow = static_cast<uint32_t>(InicjalizujDuchy());
     InicjalizujZywe();
-    if (SoundOn)
-        PlaySoundA("data/sfx/fanfary.wav", nullptr, SND_ASYNC);
+    Graj("data/sfx/fanfary.wav", SND_ASYNC);
 }
 
 void ResetPlanszy()

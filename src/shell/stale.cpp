@@ -1,5 +1,7 @@
-// Definitions of the shell's globals, with their start values.
+// Definitions of the shell's globals, with their start values, and the one gate every sound passes.
 #include "stale.h"
+
+#include "../platform/dzwiek.h"
 
 StanProgramu Stan = Intro;
 uint32_t Czas = 0;
@@ -13,3 +15,9 @@ uint32_t WyborMenu = 0;
 bool SoundOn = true;
 bool Klatki = false;
 uint32_t KamY = 9;
+
+void Graj(const char* plik, unsigned flagi)
+{
+    if (SoundOn)
+        PlaySoundA(plik, nullptr, flagi);   // the result is never looked at
+}

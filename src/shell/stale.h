@@ -34,3 +34,6 @@ extern uint32_t WyborMenu;     // selected menu entry: 1 new game, 2 exit
 extern bool SoundOn;           // sound effects on
 extern bool Klatki;            // frame-rate line shown
 extern uint32_t KamY;          // eye height of the follow camera, 8..18
+
+// Every game sound goes through here: plays plik with PlaySoundA's flags while SoundOn is set.
+void Graj(const char* plik, unsigned flagi);
