@@ -3,6 +3,7 @@
 
 #include "../platform/dzwiek.h"
 #include "../platform/losowanie.h"
+#include "../render/kwadryka.h"
 #include "ruch.h"
 #include "zorbit.h"
 

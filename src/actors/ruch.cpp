@@ -5,8 +5,6 @@
 #include "../shell/stale.h"
 #include "zorbit.h"
 
-#include <GL/glu.h>
-
 #include <cmath>
 
 namespace {
@@ -127,17 +125,4 @@ void KrokSiatki(const PolaRuchu& p)
 {
     WyznaczKandydata(p);
     PrzejdzBloki(p);
-}
-
-void DajKwadryke(GLUquadric*& kwadryka)
-{
-    if (kwadryka)
-        return;
-    kwadryka = gluNewQuadric();
-    if (!kwadryka)
-        return;   // out of memory: the actor is drawn without a sphere
-    gluQuadricDrawStyle(kwadryka, GLU_FILL);
-    gluQuadricNormals(kwadryka, GLU_SMOOTH);
-    gluQuadricOrientation(kwadryka, GLU_OUTSIDE);
-    gluQuadricTexture(kwadryka, GL_TRUE);
 }

@@ -1,9 +1,6 @@
-// The one grid movement step that the player and every ghost run on their own fields,
-// and the quadric set-up both kinds of actor share.
+// The one grid movement step that the player and every ghost run on their own fields.
 #pragma once
 #include <cstdint>
-
-struct GLUquadric;
 
 // The fields the step reads and writes; CZorbit and CDuch hold them in different orders.
 struct PolaRuchu {
@@ -34,6 +31,3 @@ void KrokSiatki(const PolaRuchu& p);
 
 // The cell code under (x, z); a point outside the grid reads as a wall.
 char Komorka(float x, float z);
-
-// Inicjalizuj of each actor: a filled, smooth, outward, textured quadric, made only once.
-void DajKwadryke(GLUquadric*& kwadryka);

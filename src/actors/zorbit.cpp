@@ -6,6 +6,7 @@
 #include "../platform/dzwiek.h"
 #include "../platform/zegar.h"
 #include "../shell/stale.h"
+#include "../render/kwadryka.h"
 #include "ruch.h"
 
 CZorbit Zorbit;

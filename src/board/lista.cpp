@@ -2,6 +2,7 @@
 // and the board drawing with the turning and pulsing of pellets and bonuses.
 #include "mapa.h"
 
+#include "../render/kwadryka.h"
 #include "../render/tekstury.h"
 
 #include <GL/gl.h>
@@ -66,14 +67,12 @@ void KompilujPlaska(uint32_t lista, float r, float g, float b, const Bok& plaska
 void KompilujBonus()
 {
     // The quadric lives as long as the list that used it.
-    GLUquadric* kula = gluNewQuadric();
-    gluQuadricDrawStyle(kula, GLU_FILL);
-    gluQuadricNormals(kula, GLU_SMOOTH);
-    gluQuadricOrientation(kula, GLU_OUTSIDE);
-    gluQuadricTexture(kula, GL_TRUE);
+    GLUquadric* kula = nullptr;
+    DajKwadryke(kula);
     glNewList(Bonus, GL_COMPILE);
     glBindTexture(GL_TEXTURE_2D, texture[4]);
-    gluSphere(kula, 0.2, 10, 10);
+    if (kula)
+        gluSphere(kula, 0.2, 10, 10);
     glEndList();
 }
 

@@ -1,0 +1,8 @@
+// The quadric every sphere of the game is drawn with: the actors' and the bonus list's.
+#pragma once
+
+struct GLUquadric;
+
+// Makes kwadryka, if it has none yet: filled, smooth normals, facing outward, textured.
+// Left null when GLU is out of memory; the sphere is then not drawn.
+void DajKwadryke(GLUquadric*& kwadryka);
