@@ -3,9 +3,9 @@
 #include "actors/duch.h"
 #include "actors/zorbit.h"
 #include "board/mapa.h"
-#include "platform_fake.h"
 #include "shell/przebieg.h"
 #include "shell/stale.h"
+#include "support/platform_fake.h"
 
 #include <benchmark/benchmark.h>
 
@@ -25,7 +25,7 @@ void PelnaPlansza()
         }
     }
     for (int i = 0; i < static_cast<int>(MAX_DUCHOW); ++i) {
-        char& k = Tablica[3 + 2 * (i % 10)][5 + 6 * (i / 10)];
+        int8_t& k = Tablica[3 + 2 * (i % 10)][5 + 6 * (i / 10)];
         IleJedzenia -= k == KOD_JEDZENIE;
         k = KOD_START_DUCHA;
     }
@@ -37,9 +37,7 @@ void NowaRozgrywka()
 {
     Zorbit.Inicjalizuj();
     PelnaPlansza();
-    IleDuchow = static_cast<uint32_t>(InicjalizujDuchy());
-    for (uint32_t i = 0; i < IleDuchow; ++i)
-        Duch[i].Inicjalizuj();
+    RozstawAktorow();
     Stan = Gra;
 }
 

@@ -1,11 +1,11 @@
 // The ghosts: reset, the once-a-second random decision, the per-frame step and the catch.
-#include "duch.h"
+#include "actors/duch.h"
 
-#include "../platform/dzwiek.h"
-#include "../platform/losowanie.h"
-#include "../render/kwadryka.h"
-#include "ruch.h"
-#include "zorbit.h"
+#include "actors/ruch.h"
+#include "actors/zorbit.h"
+#include "platform/dzwiek.h"
+#include "platform/losowanie.h"
+#include "render/kwadryka.h"
 
 CDuch Duch[MAX_DUCHOW];
 

@@ -1,7 +1,7 @@
 // The ghosts: random roaming on the grid and catching the player.
 #pragma once
 #include <cstdint>
-#include "../shell/stale.h"
+#include "shell/stale.h"
 
 struct GLUquadric;
 

@@ -1,9 +1,9 @@
 // How the player and the ghosts are drawn: textured GLU spheres, the see-through bonus
 // look and the spinning, sinking caught look.
-#include "duch.h"
-#include "zorbit.h"
+#include "actors/duch.h"
+#include "actors/zorbit.h"
 
-#include "../render/tekstury.h"
+#include "render/tekstury.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -38,7 +38,7 @@ float AlfaBonusu()
 void CDuch::Rysuj()
 {
     glEnable(GL_TEXTURE_2D);
-    glBindTexture(GL_TEXTURE_2D, texture[3]);
+    glBindTexture(GL_TEXTURE_2D, texture[TEKSTURA_DUCHA]);
     glColor3f(1.0f, 1.0f, 1.0f);
     glPushMatrix();
     glTranslatef(PozX, 0.1f, PozZ);
@@ -52,7 +52,7 @@ void CDuch::Rysuj()
 void CZorbit::Rysuj()
 {
     glEnable(GL_TEXTURE_2D);
-    glBindTexture(GL_TEXTURE_2D, texture[5]);
+    glBindTexture(GL_TEXTURE_2D, texture[TEKSTURA_ZORBITA]);
     glPushMatrix();
     if (!Zlapany) {
         glColor4f(1.0f, 1.0f, 1.0f, AlfaBonusu());

@@ -1,9 +1,9 @@
 // The grid movement step shared by the player and the ghosts.
-#include "ruch.h"
+#include "actors/ruch.h"
 
-#include "../board/mapa.h"
-#include "../shell/stale.h"
-#include "zorbit.h"
+#include "actors/zorbit.h"
+#include "board/mapa.h"
+#include "shell/stale.h"
 
 #include <cmath>
 
@@ -88,13 +88,6 @@ float Dopuszczalny(float kand, float poz, bool naX, float drugi)
 }
 
 } // namespace
-
-char Komorka(float x, float z)
-{
-    if (!(x >= 0.0f && x < MAX && z >= 0.0f && z < MAX))
-        return KOD_SCIANA;
-    return Tablica[static_cast<int>(x)][static_cast<int>(z)];
-}
 
 void WyznaczKandydata(const PolaRuchu& p)
 {

@@ -28,6 +28,3 @@ void WyznaczKandydata(const PolaRuchu& p);
 void PrzejdzBloki(const PolaRuchu& p);
 // Both halves, as a ghost runs them.
 void KrokSiatki(const PolaRuchu& p);
-
-// The cell code under (x, z); a point outside the grid reads as a wall.
-char Komorka(float x, float z);

@@ -1,13 +1,13 @@
 // The player: reset and re-placement, the per-frame update with eating, score and the
 // bonus, the bonus countdown, and the end of the caught animation.
-#include "zorbit.h"
+#include "actors/zorbit.h"
 
-#include "../board/mapa.h"
-#include "../platform/dzwiek.h"
-#include "../platform/zegar.h"
-#include "../shell/stale.h"
-#include "../render/kwadryka.h"
-#include "ruch.h"
+#include "actors/ruch.h"
+#include "board/mapa.h"
+#include "platform/dzwiek.h"
+#include "platform/zegar.h"
+#include "render/kwadryka.h"
+#include "shell/stale.h"
 
 CZorbit Zorbit;
 uint32_t BonusCzas = 0;
@@ -29,12 +29,12 @@ void NowyLancuch()
     Lancuch = Lancuch == 0x7fffffff ? 1 : Lancuch + 1;
 }
 
-char& KomorkaPod(float x, float z)
+int8_t& KomorkaPod(float x, float z)
 {
     return Tablica[static_cast<int>(x)][static_cast<int>(z)];
 }
 
-void Zjedz(char& komorka)
+void Zjedz(int8_t& komorka)
 {
     Graj("data/sfx/jedz.wav", SND_ASYNC | SND_NOSTOP);
     komorka = KOD_PODLOGA;
@@ -46,7 +46,7 @@ void Zjedz(char& komorka)
         Stan = NextPlansza;   // the rest of this frame's update still runs
 }
 
-void WezBonus(char& komorka)
+void WezBonus(int8_t& komorka)
 {
     Graj("data/sfx/bonus.wav", SND_ASYNC);
     komorka = KOD_PODLOGA;

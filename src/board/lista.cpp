@@ -1,9 +1,9 @@
 // The maze display lists (floor, outer wall strip, wall block, pellet, bonus sphere)
 // and the board drawing with the turning and pulsing of pellets and bonuses.
-#include "mapa.h"
+#include "board/mapa.h"
 
-#include "../render/kwadryka.h"
-#include "../render/tekstury.h"
+#include "render/kwadryka.h"
+#include "render/tekstury.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -70,7 +70,7 @@ void KompilujBonus()
     GLUquadric* kula = nullptr;
     DajKwadryke(kula);
     glNewList(Bonus, GL_COMPILE);
-    glBindTexture(GL_TEXTURE_2D, texture[4]);
+    glBindTexture(GL_TEXTURE_2D, texture[TEKSTURA_BONUSU]);
     if (kula)
         gluSphere(kula, 0.2, 10, 10);
     glEndList();
@@ -78,7 +78,7 @@ void KompilujBonus()
 
 void RysujMury()
 {
-    glBindTexture(GL_TEXTURE_2D, texture[6]);
+    glBindTexture(GL_TEXTURE_2D, texture[TEKSTURA_MURU]);
     glPushMatrix();
     glCallList(Mur);
     glTranslatef(0.0f, 0.0f, 24.0f);
@@ -132,12 +132,12 @@ void RysujKomorke(int r, int c, float skalaBonusu, uint32_t kat)
     switch (Tablica[r][c]) {
     case KOD_SCIANA:
         // A border wall is bound but not drawn: the outer strips already cover it.
-        glBindTexture(GL_TEXTURE_2D, texture[1]);
+        glBindTexture(GL_TEXTURE_2D, texture[TEKSTURA_SCIANY]);
         if (!NaObwodzie(r, c))
             glCallList(Sciana);
         break;
     case KOD_JEDZENIE:
-        glBindTexture(GL_TEXTURE_2D, texture[2]);
+        glBindTexture(GL_TEXTURE_2D, texture[TEKSTURA_JEDZENIA]);
         RysujJedzenie(kat);
         break;
     case KOD_BONUS:
@@ -172,7 +172,7 @@ void GenerujListe()
 
 void CMapa::Rysuj()
 {
-    glBindTexture(GL_TEXTURE_2D, texture[0]);
+    glBindTexture(GL_TEXTURE_2D, texture[TEKSTURA_PODLOGI]);
     glCallList(Podloga);
     RysujMury();
 

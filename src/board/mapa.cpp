@@ -1,13 +1,13 @@
 // The board grid, the level files and their names, and the start-cell scan.
-#include "mapa.h"
+#include "board/mapa.h"
 
-#include "../actors/duch.h"
-#include "../actors/zorbit.h"
+#include "actors/duch.h"
+#include "actors/zorbit.h"
 
 #include <cstdio>
 #include <sstream>
 
-char Tablica[MAX][MAX];
+int8_t Tablica[MAX][MAX];
 uint32_t IleJedzenia = 0;
 uint32_t IleDuchow = 0;
 CMapa Mapa;
@@ -55,13 +55,20 @@ bool CMapa::WczytajMape()
                 while (b != EOF && BialyZnak(b));
                 koniec = (b == EOF);
             }
-            Tablica[r][c] = koniec ? KOD_PODLOGA : static_cast<char>(b);
+            Tablica[r][c] = koniec ? KOD_PODLOGA : static_cast<int8_t>(b);
             if (Tablica[r][c] == KOD_JEDZENIE)
                 ++IleJedzenia;
         }
     }
     std::fclose(plik);
     return true;
+}
+
+int8_t Komorka(float x, float z)
+{
+    if (!(x >= 0.0f && x < MAX && z >= 0.0f && z < MAX))
+        return KOD_SCIANA;
+    return Tablica[static_cast<int>(x)][static_cast<int>(z)];
 }
 
 int InicjalizujDuchy()
@@ -81,4 +88,11 @@ int InicjalizujDuchy()
         }
     }
     return k;
+}
+
+void RozstawAktorow()
+{
+    IleDuchow = static_cast<uint32_t>(InicjalizujDuchy());
+    for (uint32_t i = 0; i < IleDuchow; ++i)
+        Duch[i].Inicjalizuj();
 }

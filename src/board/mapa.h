@@ -3,19 +3,22 @@
 #pragma once
 #include <cstdint>
 #include <string>
-#include "../shell/stale.h"
+#include "shell/stale.h"
 
 // Cell codes: the byte stored in a cell. Only KOD_SCIANA blocks movement.
-constexpr char KOD_PODLOGA = 0;
-constexpr char KOD_SCIANA = 1;
-constexpr char KOD_JEDZENIE = 2;
-constexpr char KOD_START_DUCHA = 3;
-constexpr char KOD_BONUS = 4;
-constexpr char KOD_START_ZORBITA = 5;
+constexpr int8_t KOD_PODLOGA = 0;
+constexpr int8_t KOD_SCIANA = 1;
+constexpr int8_t KOD_JEDZENIE = 2;
+constexpr int8_t KOD_START_DUCHA = 3;
+constexpr int8_t KOD_BONUS = 4;
+constexpr int8_t KOD_START_ZORBITA = 5;
 
-extern char Tablica[MAX][MAX];  // [row = x][column = z] of the current level
+extern int8_t Tablica[MAX][MAX];  // [row = x][column = z] of the current level
 extern uint32_t IleJedzenia;    // pellets left on the board
 extern uint32_t IleDuchow;      // ghosts in play: Duch[0 .. IleDuchow-1]
+
+// Movement and eating: the cell code under the point (x, z); a point outside the grid reads as a wall.
+int8_t Komorka(float x, float z);
 
 class CMapa {
 public:
@@ -34,6 +37,9 @@ extern CMapa Mapa;
 // Start scan: puts ghosts on their start cells and the player on its start cell;
 // returns the number of ghosts placed (at most MAX_DUCHOW).
 int InicjalizujDuchy();
+// A new board in Tablica: the start scan, then every ghost found comes into play standing.
+// IleDuchow becomes their number. The player's own reset is the caller's.
+void RozstawAktorow();
 
 // Maze display lists, five consecutive names made once by GenerujListe.
 extern uint32_t Sciana, Jedzenie, Podloga, Mur, Bonus;

@@ -1,5 +1,5 @@
 // Sound on SDL2_mixer: each WAV is loaded once by name and kept for the whole run.
-#include "dzwiek.h"
+#include "platform/dzwiek.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>

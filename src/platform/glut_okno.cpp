@@ -1,7 +1,7 @@
 // Clock, timers, redraw and swap on GLUT; the random source and the exit on the C library.
-#include "losowanie.h"
-#include "okno.h"
-#include "zegar.h"
+#include "platform/losowanie.h"
+#include "platform/okno.h"
+#include "platform/zegar.h"
 
 #include <GL/freeglut.h>
 
@@ -35,4 +35,9 @@ void ZakonczProgram(int status)
 int Losuj()
 {
     return std::rand();
+}
+
+void ZasiejLosowanie(unsigned ziarno)
+{
+    std::srand(ziarno);
 }

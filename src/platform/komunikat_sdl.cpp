@@ -1,5 +1,5 @@
 // Error boxes through SDL; where no box can be shown the message goes to standard error.
-#include "komunikat.h"
+#include "platform/komunikat.h"
 
 #include <SDL.h>
 

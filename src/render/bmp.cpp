@@ -1,20 +1,20 @@
 // Reading a bitmap file into memory and turning it into an RgbImage, with the reader's
 // four messages.
-#include "obraz.h"
+#include "render/obraz.h"
 
 #include <cstdio>
 #include <new>
 #include <string>
 
-#include "../platform/komunikat.h"
-#include "bmp_dekoder.h"
+#include "platform/komunikat.h"
+#include "render/bmp_dekoder.h"
 
 namespace {
 
 // 8192 by 8192 still fits; a bigger claim is refused before anything is allocated.
-constexpr uint64_t MaksBajtowObrazu = uint64_t(256) << 20;
+constexpr uint64_t MAKS_BAJTOW_OBRAZU = uint64_t(256) << 20;
 // Room for the biggest picture we accept at 32 bits per pixel.
-constexpr size_t MaksBajtowPliku = size_t(512) << 20;
+constexpr size_t MAKS_BAJTOW_PLIKU = size_t(512) << 20;
 
 const char* Tekst(bmp::Wynik wynik)
 {
@@ -32,14 +32,14 @@ std::unique_ptr<RgbImage> Dekoduj(const uint8_t* dane, size_t rozmiar, bmp::Wyni
     wynik = bmp::CzytajNaglowek(plik, opis);
     if (wynik != bmp::Wynik::Dobrze)
         return nullptr;
-    const uint64_t bajty = uint64_t(opis.szerokosc) * uint64_t(opis.wysokosc) * 3;
-    if (bajty > MaksBajtowObrazu) {
+    const uint64_t bajty = uint64_t(opis.Szerokosc) * uint64_t(opis.Wysokosc) * 3;
+    if (bajty > MAKS_BAJTOW_OBRAZU) {
         wynik = bmp::Wynik::BrakPamieci;
         return nullptr;
     }
     auto obraz = std::make_unique<RgbImage>();
-    obraz->width = opis.szerokosc;
-    obraz->height = opis.wysokosc;
+    obraz->width = opis.Szerokosc;
+    obraz->height = opis.Wysokosc;
     obraz->pixels.assign(size_t(bajty), 0);   // what a run-length stream skips stays black
     wynik = bmp::DekodujPiksele(plik, opis, obraz->pixels.data());
     if (wynik != bmp::Wynik::Dobrze)
@@ -55,16 +55,16 @@ Odczyt CzytajPlik(const char* sciezka, std::vector<uint8_t>& dane)
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> plik(std::fopen(sciezka, "rb"), std::fclose);
     if (!plik)
         return Odczyt::Niemozliwy;
-    constexpr size_t Kawalek = 1 << 16;
+    constexpr size_t KAWALEK = 1 << 16;
     try {
         size_t przeczytane = 0;
         do {
-            if (dane.size() >= MaksBajtowPliku)
+            if (dane.size() >= MAKS_BAJTOW_PLIKU)
                 return Odczyt::ZaDuzy;
-            dane.resize(dane.size() + Kawalek);
-            przeczytane = std::fread(dane.data() + dane.size() - Kawalek, 1, Kawalek, plik.get());
-            dane.resize(dane.size() - Kawalek + przeczytane);
-        } while (przeczytane == Kawalek);
+            dane.resize(dane.size() + KAWALEK);
+            przeczytane = std::fread(dane.data() + dane.size() - KAWALEK, 1, KAWALEK, plik.get());
+            dane.resize(dane.size() - KAWALEK + przeczytane);
+        } while (przeczytane == KAWALEK);
     } catch (const std::bad_alloc&) {
         return Odczyt::ZaDuzy;
     }

@@ -1,48 +1,48 @@
 // The BMP headers: the optional 14-byte file header, the 12- or 40-byte info header,
 // the bit-field masks and the colour table, each checked against the file's length.
-#include "bmp_dekoder.h"
+#include "render/bmp_dekoder.h"
 
 #include <algorithm>
 
 namespace bmp {
 namespace {
 
-constexpr uint32_t RozmiarPliku = 14;
-constexpr uint32_t RozmiarRdzenia = 12;
-constexpr uint32_t RozmiarInfo = 40;
+constexpr uint32_t ROZMIAR_NAGLOWKA_PLIKU = 14;
+constexpr uint32_t ROZMIAR_RDZENIA = 12;
+constexpr uint32_t ROZMIAR_INFO = 40;
 // Far beyond any texture we draw, small enough that width*height*3 never nears overflow.
-constexpr int64_t MaksBok = 16384;
+constexpr int64_t MAKS_BOK = 16384;
 
 struct Info {
-    uint32_t rozmiar;
-    int64_t szerokosc;
-    int64_t wysokosc;
-    uint16_t bity;
-    uint32_t kompresja;
-    uint32_t koloryUzyte;
+    uint32_t Rozmiar;
+    int64_t Szerokosc;
+    int64_t Wysokosc;
+    uint16_t Bity;
+    uint32_t Kompresja;
+    uint32_t KoloryUzyte;
 };
 
 Wynik CzytajInfo(const Bajty& plik, size_t od, Info& info)
 {
     if (!plik.Jest(od, 4))
         return Wynik::BladKonwersji;
-    info.rozmiar = plik.U32(od);
-    if (info.rozmiar != RozmiarRdzenia && info.rozmiar != RozmiarInfo)
+    info.Rozmiar = plik.U32(od);
+    if (info.Rozmiar != ROZMIAR_RDZENIA && info.Rozmiar != ROZMIAR_INFO)
         return Wynik::NieznanyFormat;
-    if (!plik.Jest(od, info.rozmiar))
+    if (!plik.Jest(od, info.Rozmiar))
         return Wynik::BladKonwersji;
-    if (info.rozmiar == RozmiarRdzenia) {
-        info.szerokosc = plik.U16(od + 4);
-        info.wysokosc = plik.U16(od + 6);
-        info.bity = plik.U16(od + 10);
-        info.kompresja = BezKompresji;
-        info.koloryUzyte = 0;
+    if (info.Rozmiar == ROZMIAR_RDZENIA) {
+        info.Szerokosc = plik.U16(od + 4);
+        info.Wysokosc = plik.U16(od + 6);
+        info.Bity = plik.U16(od + 10);
+        info.Kompresja = BezKompresji;
+        info.KoloryUzyte = 0;
     } else {
-        info.szerokosc = int32_t(plik.U32(od + 4));
-        info.wysokosc = int32_t(plik.U32(od + 8));
-        info.bity = plik.U16(od + 14);
-        info.kompresja = plik.U32(od + 16);
-        info.koloryUzyte = plik.U32(od + 32);
+        info.Szerokosc = int32_t(plik.U32(od + 4));
+        info.Wysokosc = int32_t(plik.U32(od + 8));
+        info.Bity = plik.U16(od + 14);
+        info.Kompresja = plik.U32(od + 16);
+        info.KoloryUzyte = plik.U32(od + 32);
     }
     return Wynik::Dobrze;
 }
@@ -65,19 +65,19 @@ bool ZnanaGlebia(uint16_t bity, uint32_t kompresja)
 
 Wynik SprawdzWymiary(const Info& info, Opis& opis)
 {
-    const int64_t wysokosc = info.wysokosc < 0 ? -info.wysokosc : info.wysokosc;
-    if (info.szerokosc <= 0 || info.szerokosc > MaksBok || wysokosc == 0 || wysokosc > MaksBok)
+    const int64_t wysokosc = info.Wysokosc < 0 ? -info.Wysokosc : info.Wysokosc;
+    if (info.Szerokosc <= 0 || info.Szerokosc > MAKS_BOK || wysokosc == 0 || wysokosc > MAKS_BOK)
         return Wynik::BladKonwersji;
-    if (!ZnanaGlebia(info.bity, info.kompresja))
+    if (!ZnanaGlebia(info.Bity, info.Kompresja))
         return Wynik::BladKonwersji;
-    const bool rle = info.kompresja == Rle8 || info.kompresja == Rle4;
-    if (info.wysokosc < 0 && rle)   // run-length data is only ever stored bottom-up
+    const bool rle = info.Kompresja == Rle8 || info.Kompresja == Rle4;
+    if (info.Wysokosc < 0 && rle)   // run-length data is only ever stored bottom-up
         return Wynik::BladKonwersji;
-    opis.szerokosc = int32_t(info.szerokosc);
-    opis.wysokosc = int32_t(wysokosc);
-    opis.odGory = info.wysokosc < 0;
-    opis.bity = info.bity;
-    opis.kompresja = info.kompresja;
+    opis.Szerokosc = int32_t(info.Szerokosc);
+    opis.Wysokosc = int32_t(wysokosc);
+    opis.OdGory = info.Wysokosc < 0;
+    opis.Bity = info.Bity;
+    opis.Kompresja = info.Kompresja;
     return Wynik::Dobrze;
 }
 
@@ -85,14 +85,14 @@ void DomyslneMaski(Opis& opis)
 {
     static const uint32_t piecPiecPiec[3] = {0x7C00, 0x03E0, 0x001F};
     static const uint32_t bajty[3] = {0xFF0000, 0x00FF00, 0x0000FF};
-    std::copy_n(opis.bity == 16 ? piecPiecPiec : bajty, 3, opis.maski);
+    std::copy_n(opis.Bity == 16 ? piecPiecPiec : bajty, 3, opis.Maski);
 }
 
 uint64_t WpisyPalety(const Info& info)
 {
-    if (info.rozmiar == RozmiarInfo && info.koloryUzyte != 0)
-        return info.koloryUzyte;
-    switch (info.bity) {
+    if (info.Rozmiar == ROZMIAR_INFO && info.KoloryUzyte != 0)
+        return info.KoloryUzyte;
+    switch (info.Bity) {
     case 1: return 2;
     case 4: return 16;
     case 8: return 256;
@@ -106,10 +106,10 @@ Wynik CzytajPalete(const Bajty& plik, uint64_t od, uint64_t wpisy, uint32_t rozm
         return Wynik::BladKonwersji;
     // No index of 8 bits or fewer reaches past entry 255.
     const size_t potrzebne = size_t(std::min<uint64_t>(wpisy, 256));
-    opis.paleta.resize(potrzebne);
+    opis.Paleta.resize(potrzebne);
     for (size_t i = 0; i < potrzebne; ++i) {
-        const uint8_t* wpis = plik.dane + od + i * rozmiarWpisu;   // blue, green, red[, 0]
-        opis.paleta[i] = {wpis[2], wpis[1], wpis[0]};
+        const uint8_t* wpis = plik.Dane + od + i * rozmiarWpisu;   // blue, green, red[, 0]
+        opis.Paleta[i] = {wpis[2], wpis[1], wpis[0]};
     }
     return Wynik::Dobrze;
 }
@@ -118,10 +118,10 @@ Wynik CzytajPalete(const Bajty& plik, uint64_t od, uint64_t wpisy, uint32_t rozm
 
 Wynik CzytajNaglowek(const Bajty& plik, Opis& opis)
 {
-    const bool naglowekPliku = plik.Jest(0, 2) && plik.dane[0] == 'B' && plik.dane[1] == 'M';
-    if (naglowekPliku && !plik.Jest(0, RozmiarPliku))
+    const bool naglowekPliku = plik.Jest(0, 2) && plik.Dane[0] == 'B' && plik.Dane[1] == 'M';
+    if (naglowekPliku && !plik.Jest(0, ROZMIAR_NAGLOWKA_PLIKU))
         return Wynik::BladKonwersji;
-    const size_t poczatekInfo = naglowekPliku ? RozmiarPliku : 0;
+    const size_t poczatekInfo = naglowekPliku ? ROZMIAR_NAGLOWKA_PLIKU : 0;
     Info info;
     Wynik wynik = CzytajInfo(plik, poczatekInfo, info);
     if (wynik == Wynik::Dobrze)
@@ -129,26 +129,26 @@ Wynik CzytajNaglowek(const Bajty& plik, Opis& opis)
     if (wynik != Wynik::Dobrze)
         return wynik;
 
-    uint64_t poczatekPalety = poczatekInfo + info.rozmiar;
+    uint64_t poczatekPalety = poczatekInfo + info.Rozmiar;
     DomyslneMaski(opis);
-    if (opis.kompresja == PolaBitowe) {
+    if (opis.Kompresja == PolaBitowe) {
         if (!plik.Jest(poczatekPalety, 12))
             return Wynik::BladKonwersji;
         for (int i = 0; i < 3; ++i)
-            opis.maski[i] = plik.U32(size_t(poczatekPalety) + 4 * i);
+            opis.Maski[i] = plik.U32(size_t(poczatekPalety) + 4 * i);
         poczatekPalety += 12;
     }
     const uint64_t wpisy = WpisyPalety(info);
-    const uint32_t rozmiarWpisu = info.rozmiar == RozmiarRdzenia ? 3 : 4;
+    const uint32_t rozmiarWpisu = info.Rozmiar == ROZMIAR_RDZENIA ? 3 : 4;
     wynik = CzytajPalete(plik, poczatekPalety, wpisy, rozmiarWpisu, opis);
     if (wynik != Wynik::Dobrze)
         return wynik;
 
     const uint64_t poczatekPikseli =
         naglowekPliku ? plik.U32(10) : poczatekPalety + wpisy * rozmiarWpisu;
-    if (poczatekPikseli > plik.rozmiar)
+    if (poczatekPikseli > plik.Rozmiar)
         return Wynik::BladKonwersji;
-    opis.poczatekPikseli = size_t(poczatekPikseli);
+    opis.PoczatekPikseli = size_t(poczatekPikseli);
     return Wynik::Dobrze;
 }
 

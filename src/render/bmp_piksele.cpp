@@ -1,6 +1,6 @@
 // BMP pixel data to packed RGB: uncompressed rows of 1 to 32 bits, and 4- and 8-bit
 // run-length streams.
-#include "bmp_dekoder.h"
+#include "render/bmp_dekoder.h"
 
 #include <cstring>
 
@@ -9,7 +9,7 @@ namespace {
 
 void Zapisz(const Opis& opis, uint8_t* wynik, uint64_t x, uint64_t y, const Rgb& kolor)
 {
-    std::memcpy(wynik + (y * uint64_t(opis.szerokosc) + x) * 3, kolor.data(), 3);
+    std::memcpy(wynik + (y * uint64_t(opis.Szerokosc) + x) * 3, kolor.data(), 3);
 }
 
 // One channel of a 16-, 24- or 32-bit pixel, scaled from its mask's range to 0..255.
@@ -41,29 +41,29 @@ uint32_t Wartosc(const uint8_t* wiersz, size_t x, unsigned bity)
 
 bool Kolor(const Opis& opis, uint32_t wartosc, Rgb& kolor)
 {
-    if (opis.bity > 8) {
-        kolor = {Kanal(wartosc, opis.maski[0]), Kanal(wartosc, opis.maski[1]),
-                 Kanal(wartosc, opis.maski[2])};
+    if (opis.Bity > 8) {
+        kolor = {Kanal(wartosc, opis.Maski[0]), Kanal(wartosc, opis.Maski[1]),
+                 Kanal(wartosc, opis.Maski[2])};
         return true;
     }
-    if (wartosc >= opis.paleta.size())   // a colour the table does not define: a broken file
+    if (wartosc >= opis.Paleta.size())   // a colour the table does not define: a broken file
         return false;
-    kolor = opis.paleta[wartosc];
+    kolor = opis.Paleta[wartosc];
     return true;
 }
 
 Wynik DekodujWiersze(const Bajty& plik, const Opis& opis, uint8_t* wynik)
 {
-    const uint64_t szerokosc = uint64_t(opis.szerokosc);
-    const uint64_t krok = (szerokosc * opis.bity + 31) / 32 * 4;   // rows padded to 4 bytes
-    if (!plik.Jest(opis.poczatekPikseli, krok * uint64_t(opis.wysokosc)))
+    const uint64_t szerokosc = uint64_t(opis.Szerokosc);
+    const uint64_t krok = (szerokosc * opis.Bity + 31) / 32 * 4;   // rows padded to 4 bytes
+    if (!plik.Jest(opis.PoczatekPikseli, krok * uint64_t(opis.Wysokosc)))
         return Wynik::BladKonwersji;
-    for (uint64_t s = 0; s < uint64_t(opis.wysokosc); ++s) {
-        const uint8_t* wiersz = plik.dane + opis.poczatekPikseli + s * krok;
-        const uint64_t y = opis.odGory ? uint64_t(opis.wysokosc) - 1 - s : s;
+    for (uint64_t s = 0; s < uint64_t(opis.Wysokosc); ++s) {
+        const uint8_t* wiersz = plik.Dane + opis.PoczatekPikseli + s * krok;
+        const uint64_t y = opis.OdGory ? uint64_t(opis.Wysokosc) - 1 - s : s;
         for (uint64_t x = 0; x < szerokosc; ++x) {
             Rgb kolor;
-            if (!Kolor(opis, Wartosc(wiersz, size_t(x), opis.bity), kolor))
+            if (!Kolor(opis, Wartosc(wiersz, size_t(x), opis.Bity), kolor))
                 return Wynik::BladKonwersji;
             Zapisz(opis, wynik, x, y, kolor);
         }
@@ -79,7 +79,7 @@ public:
 
     bool Piksel(uint32_t indeks)
     {
-        if (x_ < uint64_t(opis_.szerokosc) && y_ < uint64_t(opis_.wysokosc)) {
+        if (x_ < uint64_t(opis_.Szerokosc) && y_ < uint64_t(opis_.Wysokosc)) {
             Rgb kolor;
             if (!Kolor(opis_, indeks, kolor))
                 return false;
@@ -106,7 +106,7 @@ public:
     {
         if (!plik_.Jest(p_, 1))
             return false;
-        b = plik_.dane[p_++];
+        b = plik_.Dane[p_++];
         return true;
     }
     // Absolute mode: n pixels, whole bytes padded to an even count.
@@ -116,7 +116,7 @@ public:
         if (!plik_.Jest(p_, bajty))
             return false;
         for (unsigned i = 0; i < n; ++i) {
-            const uint8_t b = plik_.dane[p_ + (czworki ? i / 2 : i)];
+            const uint8_t b = plik_.Dane[p_ + (czworki ? i / 2 : i)];
             if (!pisak.Piksel(czworki ? (i % 2 ? b & 0xF : b >> 4) : b))
                 return false;
         }
@@ -132,8 +132,8 @@ private:
 // A stream that ends before its end-of-bitmap mark was cut short: an error.
 Wynik DekodujRle(const Bajty& plik, const Opis& opis, uint8_t* wynik)
 {
-    const bool czworki = opis.kompresja == Rle4;
-    StrumienRle strumien(plik, opis.poczatekPikseli);
+    const bool czworki = opis.Kompresja == Rle4;
+    StrumienRle strumien(plik, opis.PoczatekPikseli);
     PisakRle pisak(opis, wynik);
     uint8_t n, b;
     while (strumien.Bajt(n) && strumien.Bajt(b)) {
@@ -163,7 +163,7 @@ Wynik DekodujRle(const Bajty& plik, const Opis& opis, uint8_t* wynik)
 
 Wynik DekodujPiksele(const Bajty& plik, const Opis& opis, uint8_t* wynik)
 {
-    if (opis.kompresja == Rle8 || opis.kompresja == Rle4)
+    if (opis.Kompresja == Rle8 || opis.Kompresja == Rle4)
         return DekodujRle(plik, opis, wynik);
     return DekodujWiersze(plik, opis, wynik);
 }

@@ -1,8 +1,8 @@
 // The bitmap font: 256 glyph display lists cut from the 16x16 grid of font.bmp,
 // and glPrint, which prints a string with them in the 640x480 overlay space.
-#include "czcionka.h"
+#include "render/czcionka.h"
 
-#include "tekstury.h"
+#include "render/tekstury.h"
 
 #include <GL/gl.h>
 
@@ -10,7 +10,6 @@ uint32_t base = 0;
 
 namespace {
 
-constexpr int SLOT_CZCIONKI = 7;
 constexpr double KROK = 10.0;  // pen advance of every glyph
 
 void KompilujZnak(uint32_t g)
@@ -57,7 +56,7 @@ void WywolajZnaki(const char* s)
 void BuildFont()
 {
     base = glGenLists(256);
-    glBindTexture(GL_TEXTURE_2D, texture[SLOT_CZCIONKI]);
+    glBindTexture(GL_TEXTURE_2D, texture[TEKSTURA_CZCIONKI]);
     for (uint32_t g = 0; g < 256; ++g)
         KompilujZnak(g);
 }
@@ -78,7 +77,7 @@ void glPrint(int x, int y, const char* string, int set)
     if (set < 0)
         set = 0;
     glDisable(GL_LIGHTING);
-    glBindTexture(GL_TEXTURE_2D, texture[SLOT_CZCIONKI]);
+    glBindTexture(GL_TEXTURE_2D, texture[TEKSTURA_CZCIONKI]);
     glDisable(GL_DEPTH_TEST);
 
     WlaczRzutNakladek();

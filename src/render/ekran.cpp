@@ -1,14 +1,15 @@
 // One complete frame (camera, board, ghosts, player, overlays, swap), the reshape,
 // and the fixed OpenGL state that start-up sets once.
-#include "ekran.h"
+#include "render/ekran.h"
 
-#include "nakladki.h"
+#include "render/czcionka.h"
+#include "render/nakladki.h"
 
-#include "../actors/duch.h"
-#include "../actors/zorbit.h"
-#include "../board/mapa.h"
-#include "../platform/okno.h"
-#include "../shell/stale.h"
+#include "actors/duch.h"
+#include "actors/zorbit.h"
+#include "board/mapa.h"
+#include "platform/okno.h"
+#include "shell/stale.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -22,6 +23,15 @@ void UstawStanGL()
     glBlendFunc(GL_SRC_ALPHA, GL_ONE);
     glEnable(GL_LIGHTING);
     glEnable(GL_LIGHT0);
+}
+
+void PrzygotujGrafike(void (*tekstury)())
+{
+    UstawStanGL();
+    tekstury();
+    GenerujListe();
+    BuildFont();
+    glClearColor(0.5f, 0.5f, 0.5f, 1.0f);
 }
 
 namespace {

@@ -1,5 +1,5 @@
 // Quadric set-up shared by the actors and the maze's bonus sphere.
-#include "kwadryka.h"
+#include "render/kwadryka.h"
 
 #include <GL/glu.h>
 

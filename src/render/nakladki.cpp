@@ -1,23 +1,19 @@
 // The 2D overlays: heads-up line, frame-rate line, level banner (text), and the menu
 // entries and end picture (textured quads), each in the state that shows it.
-#include "nakladki.h"
+#include "render/nakladki.h"
 
-#include "czcionka.h"
-#include "tekstury.h"
+#include "render/czcionka.h"
+#include "render/tekstury.h"
 
-#include "../actors/zorbit.h"
-#include "../board/mapa.h"
-#include "../shell/stale.h"
+#include "actors/zorbit.h"
+#include "board/mapa.h"
+#include "shell/stale.h"
 
 #include <GL/gl.h>
 
 #include <cstdio>
 
 namespace {
-
-constexpr int SLOT_NOWAGRA = 8;
-constexpr int SLOT_WYJSCIE = 9;
-constexpr int SLOT_KONIEC = 10;
 
 // Numbers go through a stack buffer: nothing is allocated per frame.
 void DrukujLiczbe(int x, int y, long long liczba)
@@ -67,7 +63,7 @@ void NapisPlanszy()
 }
 
 // One upright 128x32 picture with its lower-left corner at the current origin.
-void Obrazek(int slot, float jasnosc)
+void Obrazek(SlotTekstury slot, float jasnosc)
 {
     glColor3f(jasnosc, jasnosc, jasnosc);
     glBindTexture(GL_TEXTURE_2D, texture[slot]);
@@ -112,16 +108,16 @@ float JasnoscWpisu(uint32_t wpis)
 void EkranKonca()
 {
     ZacznijObrazki(256, 260);
-    Obrazek(SLOT_KONIEC, 1.0f);
+    Obrazek(TEKSTURA_KONCA, 1.0f);
     ZakonczObrazki();
 }
 
 void MenuWpisy()
 {
     ZacznijObrazki(256, 250);
-    Obrazek(SLOT_WYJSCIE, JasnoscWpisu(2));
+    Obrazek(TEKSTURA_WYJSCIA, JasnoscWpisu(2));
     glTranslated(0.0, 40.0, 0.0);
-    Obrazek(SLOT_NOWAGRA, JasnoscWpisu(1));
+    Obrazek(TEKSTURA_NOWEJ_GRY, JasnoscWpisu(1));
     ZakonczObrazki();
 }
 

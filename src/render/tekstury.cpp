@@ -1,10 +1,10 @@
 // The eleven textures made at start-up from data/gfx, each a mipmapped texture object.
-#include "tekstury.h"
+#include "render/tekstury.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-#include "obraz.h"
+#include "render/obraz.h"
 
 uint32_t texture[ILE_TEKSTUR];
 uint32_t IndeksTekstury = 0;
@@ -44,12 +44,6 @@ int LoadGLTextures(const char* nazwa)
 
 void WczytajTekstury()
 {
-    static const char* const pliki[ILE_TEKSTUR] = {
-        "data/gfx/tekstura0.bmp", "data/gfx/tekstura1.bmp", "data/gfx/tekstura2.bmp",
-        "data/gfx/duch.bmp",      "data/gfx/tekstura3.bmp", "data/gfx/zorbit.bmp",
-        "data/gfx/mur.bmp",       "data/gfx/font.bmp",      "data/gfx/nowagra.bmp",
-        "data/gfx/wyjscie.bmp",   "data/gfx/koniec.bmp",
-    };
-    for (const char* plik : pliki)
+    for (const char* plik : PLIKI_TEKSTUR)
         LoadGLTextures(plik);
 }

@@ -1,5 +1,5 @@
 // The display-mode question: asked until the whole word is "1" or "2".
-#include "dialog.h"
+#include "shell/dialog.h"
 
 #include <istream>
 #include <ostream>

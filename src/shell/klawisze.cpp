@@ -1,12 +1,12 @@
 // Keyboard input: character keys move the game between its screens and flip the switches;
 // special keys move the menu selection, steer the player and raise or lower the camera.
-#include "klawisze.h"
+#include "shell/klawisze.h"
 
-#include "../actors/zorbit.h"
-#include "../platform/dzwiek.h"
-#include "../platform/okno.h"
-#include "przebieg.h"
-#include "stale.h"
+#include "actors/zorbit.h"
+#include "platform/dzwiek.h"
+#include "platform/okno.h"
+#include "shell/przebieg.h"
+#include "shell/stale.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Zorbit3D's entry point: everything else lives in the game and platform libraries.
-#include "start.h"
+#include "shell/start.h"
 
 int main(int argc, char** argv)
 {

@@ -1,23 +1,13 @@
 // The frame loop, the one-second ghost timer and the four transitions between states.
-#include "przebieg.h"
+#include "shell/przebieg.h"
 
-#include "../actors/duch.h"
-#include "../actors/zorbit.h"
-#include "../board/mapa.h"
-#include "../platform/dzwiek.h"
-#include "../platform/okno.h"
-#include "../platform/zegar.h"
-#include "stale.h"
-
-namespace {
-
-void InicjalizujZywe()
-{
-    for (uint32_t i = 0; i < IleDuchow; ++i)
-        Duch[i].Inicjalizuj();
-}
-
-} // namespace
+#include "actors/duch.h"
+#include "actors/zorbit.h"
+#include "board/mapa.h"
+#include "platform/dzwiek.h"
+#include "platform/okno.h"
+#include "platform/zegar.h"
+#include "shell/stale.h"
 
 void IdleStep()
 {
@@ -68,8 +58,7 @@ void Inicjalizuj()
     Mapa.GetNazwaPliku();
     Mapa.WczytajMape();   // a missing intro board leaves the board as it was
     Zorbit.Inicjalizuj();
-    IleDuchow = static_cast<uint32_t>(InicjalizujDuchy());
-    InicjalizujZywe();
+    RozstawAktorow();
 }
 
 void NowaGra()
@@ -79,8 +68,7 @@ void NowaGra()
     Mapa.Inicjalizuj();
     Mapa.GetNazwaPliku();
     const bool wczytana = Mapa.WczytajMape();
-    IleDuchow = static_cast<uint32_t>(InicjalizujDuchy());
-    InicjalizujZywe();
+    RozstawAktorow();
     Punkty = 0;
     // Without a first level there is nothing to clear: end the game as a missing next level does.
     Stan = wczytana ? NextPlanszaTemp : KoniecTemp;
@@ -91,8 +79,7 @@ void NastepnaPlansza()
     Zorbit.Ustaw();
     Mapa.GetNazwaPliku();
     Stan = Mapa.WczytajMape() ? NextPlanszaTemp : KoniecTemp;
-    IleDuchow = static_cast<uint32_t>(InicjalizujDuchy());
-    InicjalizujZywe();
+    RozstawAktorow();
     Graj("data/sfx/fanfary.wav", SND_ASYNC);
 }
 

@@ -1,7 +1,7 @@
 // Definitions of the shell's globals, with their start values, and the one gate every sound passes.
-#include "stale.h"
+#include "shell/stale.h"
 
-#include "../platform/dzwiek.h"
+#include "platform/dzwiek.h"
 
 StanProgramu Stan = Intro;
 uint32_t Czas = 0;

@@ -1,26 +1,23 @@
 // Start-up, step by step, ending in GLUT's main loop.
-#include "start.h"
+#include "shell/start.h"
 
-#include "../board/mapa.h"
-#include "../platform/dzwiek.h"
-#include "../platform/zegar.h"
-#include "../render/czcionka.h"
-#include "../render/ekran.h"
-#include "../render/tekstury.h"
-#include "dialog.h"
-#include "klawisze.h"
-#include "przebieg.h"
-#include "stale.h"
+#include "platform/dzwiek.h"
+#include "platform/losowanie.h"
+#include "platform/zegar.h"
+#include "render/ekran.h"
+#include "shell/dialog.h"
+#include "shell/klawisze.h"
+#include "shell/przebieg.h"
+#include "shell/stale.h"
 
 #include <GL/freeglut.h>
 
-#include <cstdlib>
 #include <ctime>
 #include <iostream>
 
 int UruchomGre(int argc, char** argv)
 {
-    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    ZasiejLosowanie(static_cast<unsigned>(std::time(nullptr)));
     const std::string tryb = ZapytajOTryb(std::cin, std::cout);
     Inicjalizuj();
 
@@ -35,11 +32,7 @@ int UruchomGre(int argc, char** argv)
     }
     UruchomDzwiek();
 
-    UstawStanGL();
-    WczytajTekstury();
-    GenerujListe();
-    BuildFont();
-    glClearColor(0.5f, 0.5f, 0.5f, 1.0f);
+    PrzygotujGrafike();
 
     glutDisplayFunc(Wyswietlaj);
     glutReshapeFunc(ZmianaRozmiaru);

@@ -1,7 +1,7 @@
 // Ghosts with scripted draws: the random decision, leaving a dead end, and the catch.
-#include "plansza.h"
 #include "platform/dzwiek.h"
 #include "shell/przebieg.h"
+#include "support/plansza.h"
 
 #include <gtest/gtest.h>
 

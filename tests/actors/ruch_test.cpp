@@ -1,5 +1,5 @@
 // The grid movement step, frame by frame on small boards, driven through the player's update.
-#include "plansza.h"
+#include "support/plansza.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Soak run: every level in data/mapy (found at run time) and a few nasty boards, played for
 // hours of simulated time with random frame times and keys, checking after every frame that
 // no actor stands in a wall or off the grid and that the pellet count matches the board.
-#include "plansza.h"
 #include "shell/przebieg.h"
+#include "support/plansza.h"
 
 #include <gtest/gtest.h>
 
@@ -59,9 +59,7 @@ void Zacznij(const Plansza& p)
     Zorbit.Inicjalizuj();
     p.uloz();
     IleJedzenia = KulkiNaPlanszy();
-    IleDuchow = static_cast<uint32_t>(InicjalizujDuchy());
-    for (uint32_t i = 0; i < IleDuchow; ++i)
-        Duch[i].Inicjalizuj();
+    RozstawAktorow();
     Punkty = 0;
     Stan = Gra;
 }
@@ -122,7 +120,7 @@ std::vector<Plansza> Plansze(unsigned ziarno)
         const char KODY[] = {KOD_SCIANA, KOD_SCIANA, KOD_JEDZENIE, KOD_JEDZENIE, KOD_PODLOGA,
                              KOD_START_DUCHA, KOD_BONUS};
         for (auto& wiersz : Tablica)
-            for (char& k : wiersz)
+            for (int8_t& k : wiersz)
                 k = KODY[l() % sizeof KODY];
         Tablica[l() % MAX][l() % MAX] = KOD_START_ZORBITA;
     }});

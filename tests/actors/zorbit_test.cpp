@@ -1,5 +1,5 @@
 // The player's update: eating and scoring, the bonus countdown, the caught sequence, resets.
-#include "plansza.h"
+#include "support/plansza.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@ int IleTykowBonusu()
 }
 
 // The player stands on (1,1) of a one-cell room holding `kod`, with `punkty` scored so far.
-void NaKomorce(char kod, uint32_t punkty)
+void NaKomorce(int8_t kod, uint32_t punkty)
 {
     CzystyStart();
     UstawPlansze({});
@@ -26,7 +26,7 @@ void NaKomorce(char kod, uint32_t punkty)
 
 TEST(Jedzenie, PunktyIZycia)
 {
-    struct Przypadek { char kod; uint32_t przed, po; int32_t zycia; };
+    struct Przypadek { int8_t kod; uint32_t przed, po; int32_t zycia; };
     const Przypadek PRZYPADKI[] = {
         {KOD_JEDZENIE, 0, 1, 3},
         {KOD_JEDZENIE, 299, 300, 4},

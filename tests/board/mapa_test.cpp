@@ -2,7 +2,7 @@
 #include "actors/duch.h"
 #include "actors/zorbit.h"
 #include "board/mapa.h"
-#include "katalog_gry.h"
+#include "support/katalog_gry.h"
 
 #include <gtest/gtest.h>
 
@@ -44,7 +44,7 @@ std::string Wzor(const std::string& poWierszu)
 TEST_F(MapaTest, KonceLiniiNieZmieniajaPlanszy)
 {
     ASSERT_TRUE(Wczytaj(Wzor("")));
-    char bez[MAX][MAX];
+    int8_t bez[MAX][MAX];
     std::memcpy(bez, Tablica, sizeof bez);
     const uint32_t pelletsBez = IleJedzenia;
     for (const char* koniec : {"\n", "\r\n", " \t"}) {

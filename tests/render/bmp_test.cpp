@@ -9,9 +9,9 @@
 #include <functional>
 #include <string>
 
-#include "bmp_budowa.h"
-#include "platform_fake.h"
 #include "render/obraz.h"
+#include "support/bmp_budowa.h"
+#include "support/platform_fake.h"
 
 using namespace bmp_test;
 

@@ -1,5 +1,5 @@
 // The offscreen context itself: clearing reads back the clear colour.
-#include "gl_kontekst.h"
+#include "support/gl_kontekst.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>

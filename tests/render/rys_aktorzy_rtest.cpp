@@ -1,6 +1,6 @@
 // The player and the ghosts seen from above: the opaque and the see-through bonus looks,
 // blending off again afterwards, the caught look, and the ghost's heading.
-#include "rys_pomoc.h"
+#include "support/rys_pomoc.h"
 
 #include <cmath>
 
@@ -15,8 +15,8 @@ protected:
     void SetUp() override
     {
         Przygotuj(100, 100);
-        Jednolita(0, {255, 255, 255});
-        Jednolita(5, {128, 128, 128});
+        Jednolita(TEKSTURA_PODLOGI, {255, 255, 255});
+        Jednolita(TEKSTURA_ZORBITA, {128, 128, 128});
         Zorbit.PozX = Zorbit.PozZ = 10.5f;
         KameraZGory(9.5f, 9.5f, 2.0f);  // 50 pixels a unit, the actor's centre at (50, 50)
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -82,7 +82,7 @@ TEST_F(Aktorzy, GraczPrzezroczystyZAlfaWgSekundBonusu)
 
 TEST_F(Aktorzy, ZlapanyGraczJestMagentaIToniePodPodloga)
 {
-    Jednolita(5, {255, 255, 255});
+    Jednolita(TEKSTURA_ZORBITA, {255, 255, 255});
     const struct {
         float faza;
         bool widac;
@@ -106,7 +106,7 @@ TEST_F(Aktorzy, ZlapanyGraczJestMagentaIToniePodPodloga)
 // shows the ball above the floor, though the phase it leaves behind is below it.
 TEST_F(Aktorzy, ZlapanyRysowanyZeStarejFazy)
 {
-    Jednolita(5, {255, 255, 255});
+    Jednolita(TEKSTURA_ZORBITA, {255, 255, 255});
     Mapa.Rysuj();
     Zorbit.Zlapany = true;
     Zorbit.FazaZlapania = 0.5f;
@@ -119,7 +119,7 @@ TEST_F(Aktorzy, ZlapanyRysowanyZeStarejFazy)
 // split the ghost's top, and headings 180 (toward plus z) and 0 (toward minus z) swap them.
 TEST_F(Aktorzy, DuchyWPrzeciwnychKierunkachObroconeO180)
 {
-    Tekstura(3, 2, 1, {255, 0, 0, 0, 255, 0});
+    Tekstura(TEKSTURA_DUCHA, 2, 1, {255, 0, 0, 0, 255, 0});
     IleDuchow = 1;
     Duch[0].PozX = Duch[0].PozZ = 10.5f;
     const int dx[] = {12, -12, -12, 12}, dz[] = {12, 12, -12, -12};
@@ -143,7 +143,7 @@ TEST_F(Aktorzy, DuchyWPrzeciwnychKierunkachObroconeO180)
 // An upright ellipsoid 1 wide: from above it covers a disc of radius 0.5 about its point.
 TEST_F(Aktorzy, DuchStoiWSwoimPunkcie)
 {
-    Jednolita(3, {0, 255, 0});
+    Jednolita(TEKSTURA_DUCHA, {0, 255, 0});
     Duch[0].PozX = 10.2f;
     Duch[0].PozZ = 10.9f;
     Duch[0].Kat = -90;

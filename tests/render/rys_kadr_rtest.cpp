@@ -1,8 +1,8 @@
 // Whole frames: the following and the fixed camera, the camera height, the reshape with
 // the window's aspect (also a height of 0), and the swap at the end of the frame.
-#include "rys_pomoc.h"
+#include "support/rys_pomoc.h"
 
-#include "platform_fake.h"
+#include "support/platform_fake.h"
 
 #include <cmath>
 
@@ -69,7 +69,7 @@ TEST(Kamera, WgStanuIPolozeniaGracza)
         SCOPED_TRACE(::testing::Message() << "state " << p.stan << " KamY " << p.kamY << " player " << p.px
                                           << ", " << p.pz << " window " << p.w << "x" << p.h);
         Przygotuj(p.w, p.h);
-        Jednolita(2, {0, 255, 0});
+        Jednolita(TEKSTURA_JEDZENIA, {0, 255, 0});
         Stan = p.stan;
         KamY = p.kamY;
         Zorbit.PozX = p.px;
@@ -96,7 +96,7 @@ TEST(Kamera, PodazaniePrzesuwaSieZGraczem)
         for (int i = 0; i < 3; ++i) {
             SCOPED_TRACE(::testing::Message() << "KamY " << kamY << " place " << i);
             Przygotuj(640, 480);
-            Jednolita(2, {0, 255, 0});
+            Jednolita(TEKSTURA_JEDZENIA, {0, 255, 0});
             KamY = kamY;
             Zorbit.PozX = 4.5f + 6 * i;
             Zorbit.PozZ = 3.5f + 5 * i;
@@ -117,8 +117,8 @@ TEST(Kamera, PodazaniePrzesuwaSieZGraczem)
 TEST(Kamera, KoniecZlapaniaWTejSamejKlatce)
 {
     Przygotuj(640, 480);
-    Jednolita(2, {0, 255, 0});
-    Jednolita(10, {255, 0, 255});
+    Jednolita(TEKSTURA_JEDZENIA, {0, 255, 0});
+    Jednolita(TEKSTURA_KONCA, {255, 0, 255});
     Zorbit.PozX = 6.5f;
     Zorbit.PozZ = 8.5f;
     Zorbit.Zycia = 1;
@@ -148,7 +148,7 @@ TEST(Okno, WysokoscZeroDajeWaznaProjekcje)
     fake::zamiany = 0;
     Wyswietlaj();
     ZmianaRozmiaru(64, 48);
-    Jednolita(2, {0, 255, 0});
+    Jednolita(TEKSTURA_JEDZENIA, {0, 255, 0});
     Tablica[13][13] = KOD_JEDZENIE;
     Zorbit.PozX = Zorbit.PozZ = 12.5f;
     Wyswietlaj();

@@ -1,6 +1,6 @@
 // Text and overlays: which glyphs glPrint draws and where, the bytes that are not glyphs,
 // and the heads-up line, frame-rate line, banner, menu and end picture in each state.
-#include "rys_pomoc.h"
+#include "support/rys_pomoc.h"
 
 using namespace rys;
 
@@ -120,9 +120,9 @@ struct Nakladki : ::testing::TestWithParam<int> {
     void SetUp() override
     {
         Przygotuj(640 * k, 480 * k);
-        Jednolita(8, NOWAGRA);
-        Jednolita(9, WYJSCIE);
-        Jednolita(10, KONIEC);
+        Jednolita(TEKSTURA_NOWEJ_GRY, NOWAGRA);
+        Jednolita(TEKSTURA_WYJSCIA, WYJSCIE);
+        Jednolita(TEKSTURA_KONCA, KONIEC);
     }
 
     std::array<uint8_t, 3> W(int x, int y) const { return Piksel(k * x + k / 2, k * y + k / 2); }

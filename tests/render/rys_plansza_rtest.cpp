@@ -1,6 +1,6 @@
 // The board seen from straight above: the outer ring, wall blocks, pellets turning in
 // whole degrees, the pulsing bonus and the texture its list leaves bound.
-#include "rys_pomoc.h"
+#include "support/rys_pomoc.h"
 
 #include <cmath>
 
@@ -25,11 +25,11 @@ protected:
     void SetUp() override
     {
         Przygotuj(250, 250);
-        Jednolita(0, PODLOGA);
-        Jednolita(1, KLOCEK);
-        Jednolita(2, JEDZENIE);
-        Jednolita(4, BONUS);
-        Jednolita(6, MUR);
+        Jednolita(TEKSTURA_PODLOGI, PODLOGA);
+        Jednolita(TEKSTURA_SCIANY, KLOCEK);
+        Jednolita(TEKSTURA_JEDZENIA, JEDZENIE);
+        Jednolita(TEKSTURA_BONUSU, BONUS);
+        Jednolita(TEKSTURA_MURU, MUR);
     }
 
     // The whole board at 10 pixels a cell, or one cell at 250 pixels.
@@ -61,7 +61,7 @@ TEST_F(Plansza, ListyToJedenBlokPieciu)
 // leaves the model-view matrix as it found it.
 TEST_F(Plansza, ObwodZMuruBezWzgleduNaKody)
 {
-    for (char kod : {KOD_PODLOGA, KOD_SCIANA, KOD_JEDZENIE, KOD_BONUS}) {
+    for (int8_t kod : {KOD_PODLOGA, KOD_SCIANA, KOD_JEDZENIE, KOD_BONUS}) {
         SCOPED_TRACE(int(kod));
         for (int i = 0; i < MAX; ++i)
             Tablica[i][0] = Tablica[i][MAX - 1] = Tablica[0][i] = Tablica[MAX - 1][i] = kod;
@@ -175,9 +175,9 @@ TEST_F(Plansza, BonusPulsuje)
 // bound: a quad drawn afterwards without a bind of its own shows that picture.
 TEST_F(Plansza, BonusWiazeTeksturePrzyKompilacji)
 {
-    const uint32_t skompilowana = texture[4];
-    texture[4] = 0;
-    Jednolita(4, {0, 255, 255});  // a new name in the slot, after the list was made
+    const uint32_t skompilowana = texture[TEKSTURA_BONUSU];
+    texture[TEKSTURA_BONUSU] = 0;
+    Jednolita(TEKSTURA_BONUSU, {0, 255, 255});  // a new name in the slot, after the list was made
     Tablica[20][20] = KOD_BONUS;
     Mapa.FazaBonusu = float(M_PI / 2);
     Calosc();
@@ -190,8 +190,8 @@ TEST_F(Plansza, BonusWiazeTeksturePrzyKompilacji)
     glEnd();
     EXPECT_TRUE(Jak(SrodekKomorki(3, 3), BONUS));
 
-    glDeleteTextures(1, &texture[4]);
-    texture[4] = skompilowana;
+    glDeleteTextures(1, &texture[TEKSTURA_BONUSU]);
+    texture[TEKSTURA_BONUSU] = skompilowana;
 }
 
 } // namespace

@@ -7,11 +7,11 @@
 #include <filesystem>
 #include <set>
 
-#include "bmp_budowa.h"
-#include "gl_kontekst.h"
-#include "katalog_gry.h"
-#include "platform_fake.h"
 #include "render/tekstury.h"
+#include "support/bmp_budowa.h"
+#include "support/gl_kontekst.h"
+#include "support/katalog_gry.h"
+#include "support/platform_fake.h"
 
 using namespace bmp_test;
 
@@ -64,17 +64,17 @@ TEST_F(Tekstury, BrakDuchaZostawiaPustySlotTrzeci)
     WczytajTekstury();
 
     EXPECT_EQ(IndeksTekstury, uint32_t(ILE_TEKSTUR));
-    EXPECT_EQ(texture[3], 0u);
+    EXPECT_EQ(texture[TEKSTURA_DUCHA], 0u);
     std::set<uint32_t> nazwy;
     for (uint32_t i = 0; i < ILE_TEKSTUR; ++i)
-        if (i != 3) {
+        if (i != TEKSTURA_DUCHA) {
             EXPECT_TRUE(glIsTexture(texture[i])) << "slot " << i;
             nazwy.insert(texture[i]);
         }
     EXPECT_EQ(nazwy.size(), size_t(ILE_TEKSTUR - 1));
     EXPECT_TRUE(fake::bledy.empty()) << "a missing picture is silent";
 
-    glBindTexture(GL_TEXTURE_2D, texture[4]);
+    glBindTexture(GL_TEXTURE_2D, texture[TEKSTURA_BONUSU]);
     EXPECT_EQ(Parametr(GL_TEXTURE_MIN_FILTER), GL_LINEAR_MIPMAP_NEAREST);
     EXPECT_EQ(Parametr(GL_TEXTURE_MAG_FILTER), GL_LINEAR);
     EXPECT_EQ(Parametr(GL_TEXTURE_WRAP_S), GL_REPEAT);
@@ -104,8 +104,8 @@ TEST_F(Tekstury, ZepsutyPlikZostawiaSlotIIdzieDalej)
 
     EXPECT_EQ(LoadGLTextures("data/gfx/zly.bmp"), 0);
     EXPECT_EQ(LoadGLTextures("data/gfx/dobry.bmp"), 1);
-    EXPECT_EQ(texture[0], 0u);
-    EXPECT_NE(texture[1], 0u);
+    EXPECT_EQ(texture[TEKSTURA_PODLOGI], 0u);
+    EXPECT_NE(texture[TEKSTURA_SCIANY], 0u);
     EXPECT_EQ(IndeksTekstury, 2u);
     EXPECT_EQ(fake::bledy, std::vector<std::string>{"Unknown DIB file format."});
 }

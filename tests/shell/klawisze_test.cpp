@@ -2,12 +2,12 @@
 // switches and their sounds, and the way back from the end screen after a lost game.
 #include "actors/zorbit.h"
 #include "board/mapa.h"
-#include "katalog_gry.h"
 #include "platform/dzwiek.h"
-#include "platform_fake.h"
 #include "shell/klawisze.h"
 #include "shell/przebieg.h"
 #include "shell/stale.h"
+#include "support/katalog_gry.h"
+#include "support/platform_fake.h"
 
 #include <gtest/gtest.h>
 

@@ -2,11 +2,11 @@
 #include "actors/duch.h"
 #include "actors/zorbit.h"
 #include "board/mapa.h"
-#include "katalog_gry.h"
 #include "platform/dzwiek.h"
-#include "platform_fake.h"
 #include "shell/przebieg.h"
 #include "shell/stale.h"
+#include "support/katalog_gry.h"
+#include "support/platform_fake.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // EGL surfaceless context with a framebuffer object; GL 3 entry points come through
 // eglGetProcAddress because the GL library only promises the old ones.
-#include "gl_kontekst.h"
+#include "support/gl_kontekst.h"
 
 #include <EGL/egl.h>
 #include <EGL/eglext.h>

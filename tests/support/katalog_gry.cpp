@@ -1,5 +1,5 @@
 // Temporary game directories for tests.
-#include "katalog_gry.h"
+#include "support/katalog_gry.h"
 
 #include <cstdlib>
 #include <fstream>

@@ -23,11 +23,6 @@
 
 namespace {
 
-const char* const PLIKI[ILE_TEKSTUR] = {
-    "data/gfx/tekstura0.bmp", "data/gfx/tekstura1.bmp", "data/gfx/tekstura2.bmp", "data/gfx/duch.bmp",
-    "data/gfx/tekstura3.bmp", "data/gfx/zorbit.bmp", "data/gfx/mur.bmp", "data/gfx/font.bmp",
-    "data/gfx/nowagra.bmp", "data/gfx/wyjscie.bmp", "data/gfx/koniec.bmp"};
-
 bool Istnieje(const char* nazwa)
 {
     std::FILE* f = std::fopen(nazwa, "rb");
@@ -45,7 +40,7 @@ void Tekstury()
             szachy[i * 3 + k] = static_cast<unsigned char>((((i % 128) / 16 + (i / 128) / 16) % 2) ? 220 : 60 + 50 * k);
     for (uint32_t slot = 0; slot < ILE_TEKSTUR; ++slot) {
         IndeksTekstury = slot;
-        if (Istnieje(PLIKI[slot]) && LoadGLTextures(PLIKI[slot]))
+        if (Istnieje(PLIKI_TEKSTUR[slot]) && LoadGLTextures(PLIKI_TEKSTUR[slot]))
             continue;
         glGenTextures(1, &texture[slot]);
         glBindTexture(GL_TEXTURE_2D, texture[slot]);
@@ -63,7 +58,7 @@ void PelnaPlansza()
     IleJedzenia = 0;
     for (int r = 0; r < MAX; ++r)
         for (int c = 0; c < MAX; ++c) {
-            char& k = Tablica[r][c];
+            int8_t& k = Tablica[r][c];
             if (r == 0 || c == 0 || r == MAX - 1 || c == MAX - 1 || (r % 2 == 0 && c % 2 == 0))
                 k = KOD_SCIANA;
             else if ((r * 7 + c * 3) % 11 == 0 && duchy < 30)
@@ -75,9 +70,7 @@ void PelnaPlansza()
     Tablica[3][3] = Tablica[3][21] = Tablica[21][3] = Tablica[21][21] = KOD_BONUS;
     IleJedzenia -= 5;
     Zorbit.Inicjalizuj();
-    for (CDuch& d : Duch)
-        d.Inicjalizuj();
-    IleDuchow = static_cast<uint32_t>(InicjalizujDuchy());
+    RozstawAktorow();
     Mapa.LicznikPliku = 1;
     Stan = Gra;
 }

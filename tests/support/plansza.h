@@ -4,15 +4,15 @@
 #include "actors/zorbit.h"
 #include "board/mapa.h"
 #include "platform/dzwiek.h"
-#include "platform_fake.h"
 #include "shell/stale.h"
+#include "support/platform_fake.h"
 
 #include <cstring>
 #include <initializer_list>
 
 // '#' wall, '.' pellet, 'B' bonus, 'G' ghost start, 'P' player start, ' ' floor; row r of the
 // text is Tablica[r]. Cells the text leaves out are filled with `reszta`.
-inline void UstawPlansze(std::initializer_list<const char*> wiersze, char reszta = KOD_SCIANA)
+inline void UstawPlansze(std::initializer_list<const char*> wiersze, int8_t reszta = KOD_SCIANA)
 {
     std::memset(Tablica, reszta, sizeof Tablica);
     int r = 0;

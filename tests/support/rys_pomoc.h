@@ -1,7 +1,7 @@
 // Shared set-up of the drawing tests: an offscreen context with the game's fixed state,
 // solid test textures in the slots, the maze and font lists, a top-down camera and pixel probes.
 #pragma once
-#include "gl_kontekst.h"
+#include "support/gl_kontekst.h"
 
 #include "actors/duch.h"
 #include "actors/zorbit.h"
@@ -61,7 +61,7 @@ void Czcionka(F kolorZnaku)
         uint8_t* p = &rgb[(wiersz * 16 + g % 16) * 3];
         p[0] = uint8_t(k.r), p[1] = uint8_t(k.g), p[2] = uint8_t(k.b);
     }
-    Tekstura(7, 16, 16, rgb);
+    Tekstura(TEKSTURA_CZCIONKI, 16, 16, rgb);
 }
 
 inline void KwadrykaDla(GLUquadric*& q)
@@ -90,10 +90,7 @@ inline void Przygotuj(int w, int h)
     static bool gotowe = false;
     ASSERT_TRUE(UtworzKontekstGL(w, h));
     if (!gotowe) {
-        UstawStanGL();
-        CzarnaScena();
-        GenerujListe();
-        BuildFont();
+        PrzygotujGrafike(CzarnaScena);
         gotowe = true;
     }
     CzarnaScena();
