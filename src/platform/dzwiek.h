@@ -9,8 +9,9 @@ constexpr unsigned SND_NOSTOP = 0x0010;  // with SND_ASYNC: do not start while a
 // loaded once and kept. With no audio device or no file it is silent and returns false.
 bool PlaySoundA(const char* nazwa, void* modul, unsigned flagi);
 
-// Start-up: opens the audio device (leaves the process's signal handling alone).
+// Start-up: opens the audio device (leaves the process's signal handling alone) and
+// registers ZamknijDzwiek to run at exit.
 void UruchomDzwiek();
 
-// Tests: closes the audio device and forgets the loaded sounds; the next play opens it again.
+// Exit and tests: closes the audio device and frees the loaded sounds; the next play opens it again.
 void ZamknijDzwiek();

@@ -4,6 +4,7 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <cstdlib>
 #include <map>
 #include <string>
 
@@ -45,6 +46,8 @@ Mix_Chunk* Dzwiek(const char* nazwa)
 
 void UruchomDzwiek()
 {
+    // Every way out (menu, window close, signal) passes std::exit: the device and the sounds go with it.
+    std::atexit(ZamknijDzwiek);
     Otworz();
 }
 

@@ -5,7 +5,28 @@
 
 #include <GL/freeglut.h>
 
+#include <csignal>
+#include <signal.h>   // sigaction
 #include <cstdlib>
+
+namespace {
+
+volatile std::sig_atomic_t Sygnal = 0;
+
+void ZapamietajSygnal(int numer)
+{
+    Sygnal = numer;
+}
+
+// Nothing but a flag may be touched in a handler: the exit itself happens here, between callbacks.
+void StrazSygnalow(int)
+{
+    if (Sygnal != 0)
+        std::exit(128 + Sygnal);
+    glutTimerFunc(50, StrazSygnalow, 0);
+}
+
+} // namespace
 
 unsigned CzasOdStartu()
 {
@@ -30,6 +51,17 @@ void ZamienBufory()
 void ZakonczProgram(int status)
 {
     std::exit(status);
+}
+
+void ZakonczenieZawszePrzezExit()
+{
+    struct sigaction sa = {};
+    sa.sa_handler = ZapamietajSygnal;
+    sigemptyset(&sa.sa_mask);
+    sigaction(SIGTERM, &sa, nullptr);
+    sigaction(SIGINT, &sa, nullptr);
+    glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_GLUTMAINLOOP_RETURNS);
+    glutTimerFunc(50, StrazSygnalow, 0);
 }
 
 int Losuj()

@@ -3,6 +3,7 @@
 
 #include "platform/dzwiek.h"
 #include "platform/losowanie.h"
+#include "platform/okno.h"
 #include "platform/zegar.h"
 #include "render/ekran.h"
 #include "shell/dialog.h"
@@ -31,6 +32,7 @@ int UruchomGre(int argc, char** argv)
         glutSetCursor(GLUT_CURSOR_NONE);
     }
     UruchomDzwiek();
+    ZakonczenieZawszePrzezExit();
 
     PrzygotujGrafike();
 
@@ -41,6 +43,6 @@ int UruchomGre(int argc, char** argv)
     glutIdleFunc(IdleStep);
     UstawTimer(1000, Timer, 0);
     CzasStary = CzasOdStartu();
-    glutMainLoop();
+    glutMainLoop();   // returns when the window is closed
     return 0;
 }
