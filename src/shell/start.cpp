@@ -8,6 +8,7 @@
 #include "render/ekran.h"
 #include "shell/dialog.h"
 #include "shell/klawisze.h"
+#include "shell/opcje.h"
 #include "shell/przebieg.h"
 #include "shell/stale.h"
 
@@ -16,10 +17,32 @@
 #include <ctime>
 #include <iostream>
 
+namespace {
+
+// The console question, unless the command line has answered it.
+bool PelnyEkran(TrybOkna tryb)
+{
+    if (tryb == TrybOkna::Zapytaj)
+        return ZapytajOTryb(std::cin, std::cout) == "1";
+    return tryb == TrybOkna::PelnyEkran;
+}
+
+} // namespace
+
 int UruchomGre(int argc, char** argv)
 {
+    const Opcje opcje = CzytajOpcje(argc, argv);
+    if (!opcje.Blad.empty()) {
+        std::cerr << "zorbit3d: " << opcje.Blad << "\n";
+        DrukujUzycie(std::cerr);
+        return 2;
+    }
+    if (opcje.Pomoc || opcje.Wersja) {
+        opcje.Pomoc ? DrukujUzycie(std::cout) : DrukujWersje(std::cout);
+        return 0;
+    }
     ZasiejLosowanie(static_cast<unsigned>(std::time(nullptr)));
-    const std::string tryb = ZapytajOTryb(std::cin, std::cout);
+    const bool pelnyEkran = PelnyEkran(opcje.Tryb);
     Inicjalizuj();
 
     glutInit(&argc, argv);
@@ -27,7 +50,7 @@ int UruchomGre(int argc, char** argv)
     glutInitWindowSize(640, 480);
     glutInitWindowPosition(0, 0);
     glutCreateWindow("Zorbit3D");
-    if (tryb == "1") {
+    if (pelnyEkran) {
         glutFullScreen();
         glutSetCursor(GLUT_CURSOR_NONE);
     }
