@@ -14,7 +14,7 @@ float Srodek(float v)
     return std::trunc(v) + 0.5f;
 }
 
-// 0.6 on the minus side: from a centre, minus 0.5 would truncate to the actor's own cell.
+// Kept: 0.6 on the minus side; from a centre, minus 0.5 would truncate to the actor's own cell.
 float Proba(float v, int kier)
 {
     return kier > 0 ? v + 0.5f : v - 0.6f;

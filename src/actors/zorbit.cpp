@@ -40,10 +40,11 @@ void Zjedz(int8_t& komorka)
     komorka = KOD_PODLOGA;
     ++Punkty;
     --IleJedzenia;
+    // Kept: a life only when a pellet lands on a multiple of 300; a bonus's 5 points can step over it.
     if (Punkty % PUNKTY_ZA_ZYCIE == 0)
         ++Zorbit.Zycia;
     if (IleJedzenia == 0)
-        Stan = NextPlansza;   // the rest of this frame's update still runs
+        Stan = NextPlansza;   // Kept: the rest of this frame's update still runs
 }
 
 void WezBonus(int8_t& komorka)
@@ -64,7 +65,7 @@ void CZorbit::Ustaw()
     PozX = PozZ = 1.5f;
     KierX = KierZ = 0;
     ChcianyKierX = ChcianyKierZ = 0;
-    Kat = 180;
+    Kat = 180;   // Kept: a re-placed player faces 180 degrees, a new game's 0
     FazaZlapania = 0.5f;
     ObrotZlapania = 0;
     Zlapany = false;
@@ -85,7 +86,7 @@ void CZorbit::Idz()
     const PolaRuchu p = Pola(*this);
     WyznaczKandydata(p);
     if (KierX == 0 && KierZ == 0) {
-        KierX = ChcianyKierX;   // the candidate stays where it was: movement starts next frame
+        KierX = ChcianyKierX;   // Kept: the candidate stays where it was, movement starts next frame
         KierZ = ChcianyKierZ;
     }
     if (Komorka(PozX, PozZ) == KOD_JEDZENIE)

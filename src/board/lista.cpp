@@ -131,7 +131,7 @@ void RysujKomorke(int r, int c, float skalaBonusu, uint32_t kat)
     glTranslatef(static_cast<float>(r), 0.0f, static_cast<float>(c));
     switch (Tablica[r][c]) {
     case KOD_SCIANA:
-        // A border wall is bound but not drawn: the outer strips already cover it.
+        // Kept: a border wall is bound but not drawn; the outer strips already cover it.
         glBindTexture(GL_TEXTURE_2D, texture[TEKSTURA_SCIANY]);
         if (!NaObwodzie(r, c))
             glCallList(Sciana);
@@ -176,13 +176,13 @@ void CMapa::Rysuj()
     glCallList(Podloga);
     RysujMury();
 
-    // A scale of zero or below is used as it comes: the sphere shrinks to a point or turns inside out.
+    // Kept: a scale of zero or below is used as it comes: the sphere shrinks to a point or turns inside out.
     const float skala = static_cast<float>(std::sin(static_cast<double>(FazaBonusu)) + 0.3);
     for (int r = 0; r < MAX; ++r)
         for (int c = 0; c < MAX; ++c)
             RysujKomorke(r, c, skala, KatObrotu);
 
-    // Whole degrees only: frames under 10 ms do not turn the pellets at all.
+    // Kept: whole degrees only, so frames under 10 ms do not turn the pellets at all.
     const double kat = KatObrotu + 0.1 * Opoznienie;
     KatObrotu = static_cast<uint32_t>(static_cast<uint64_t>(kat));
     FazaBonusu = static_cast<float>(FazaBonusu + 0.005 * Opoznienie);

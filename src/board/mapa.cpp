@@ -55,6 +55,7 @@ bool CMapa::WczytajMape()
                 while (b != EOF && BialyZnak(b));
                 koniec = (b == EOF);
             }
+            // Kept: any other byte is stored as it is and walks like floor; a short file ends in floor.
             Tablica[r][c] = koniec ? KOD_PODLOGA : static_cast<int8_t>(b);
             if (Tablica[r][c] == KOD_JEDZENIE)
                 ++IleJedzenia;

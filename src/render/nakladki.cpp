@@ -79,8 +79,8 @@ void Obrazek(SlotTekstury slot, float jasnosc)
     glEnd();
 }
 
-// Pictures are drawn unlit under the overlay projection; the matrix mode stays on the
-// projection, and the next frame selects the model-view matrix first thing.
+// Pictures are drawn unlit under the overlay projection. Kept: the matrix mode stays on the
+// projection; the next frame selects the model-view matrix first thing.
 void ZacznijObrazki(int x, int y)
 {
     glEnable(GL_TEXTURE_2D);

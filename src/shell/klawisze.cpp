@@ -33,6 +33,7 @@ void ZamknijIntro()
 bool KlawiszMenu(unsigned char c)
 {
     if (c == ENTER && WyborMenu == 1) {
+        // Kept: in the in-game menu too "Nowa gra" starts over from level 1; only Esc resumes.
         Graj(DZWIEK_WYBORU, SND_ASYNC);
         NowaGra();
         // The screen the new game opens (the banner, or the end screen without a first level)
@@ -68,7 +69,7 @@ void Chce(int32_t x, int32_t z)
     Zorbit.ChcianyKierZ = z;
 }
 
-// In every state, menus included: the wish waits for play to resume. The follow camera
+// Kept: in every state, menus included: the wish waits for play to resume. The follow camera
 // looks along +z, so left on the keyboard is +x on the board.
 void Steruj(int key)
 {
@@ -103,6 +104,7 @@ void Klawisze(unsigned char c, int, int)
         ZamknijIntro();
         return;
     }
+    // Kept: only character keys leave the banner and the end screen; arrows just set the wish.
     if (Stan == NextPlanszaTemp) {
         Stan = Gra;
         return;
@@ -120,7 +122,7 @@ void Klawisze(unsigned char c, int, int)
 void KlawiszeSpec(int key, int, int)
 {
     if (Stan == Intro)
-        ZamknijIntro();   // the key goes on: Down on the title also moves the selection
+        ZamknijIntro();   // Kept: the key goes on, so Down on the title also moves the selection
     if (WMenu())
         PrzesunWybor(key);
     Steruj(key);

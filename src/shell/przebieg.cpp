@@ -33,7 +33,7 @@ void IdleStep()
 void UpdateFPS()
 {
     ++LiczbaKlatek;
-    const float sekundy = static_cast<float>((Czas - CzasStaryFPS) / 1000);   // whole seconds only
+    const float sekundy = static_cast<float>((Czas - CzasStaryFPS) / 1000);   // Kept: whole seconds only
     if (sekundy > 0.5f) {
         fps = static_cast<uint32_t>(static_cast<float>(LiczbaKlatek) / sekundy);
         CzasStaryFPS = Czas;
@@ -56,7 +56,7 @@ void Inicjalizuj()
     Punkty = 0;
     Mapa.Inicjalizuj();
     Mapa.GetNazwaPliku();
-    Mapa.WczytajMape();   // a missing intro board leaves the board as it was
+    Mapa.WczytajMape();   // Kept: a missing intro board leaves the board as it was
     Zorbit.Inicjalizuj();
     RozstawAktorow();
 }
@@ -77,15 +77,16 @@ void NowaGra()
 void NastepnaPlansza()
 {
     Zorbit.Ustaw();
+    // Kept: past the last level LicznikPliku stays at the number not found, and the heads-up shows it.
     Mapa.GetNazwaPliku();
     Stan = Mapa.WczytajMape() ? NextPlanszaTemp : KoniecTemp;
     RozstawAktorow();
-    Graj("data/sfx/fanfary.wav", SND_ASYNC);
+    Graj("data/sfx/fanfary.wav", SND_ASYNC);   // Kept: also on the way to the end screen
 }
 
 void ResetPlanszy()
 {
     Zorbit.Ustaw();
-    InicjalizujDuchy();   // ghosts go home but keep their directions; IleDuchow stays
+    InicjalizujDuchy();   // Kept: ghosts go home but keep their directions; IleDuchow stays
     Stan = Gra;
 }

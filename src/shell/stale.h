@@ -13,11 +13,11 @@ enum StanProgramu : int32_t {
     Menu = 1,
     MenuGra = 2,
     Gra = 3,
-    Restart = 4,          // never entered, kept for its number
+    Restart = 4,          // Kept: never entered, but its number is
     NextPlansza = 5,
     NextPlanszaTemp = 6,
     Reset = 7,
-    ResetTemp = 8,        // never entered, kept for its number
+    ResetTemp = 8,        // Kept: never entered, but its number is
     Koniec = 9,
     KoniecTemp = 10,
 };
