@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds Zorbit3D and runs every test: unit, render, end-to-end, fuzz and long.
-# Extra arguments go to ctest (for example: ./testuj.sh -L unit).
+# Builds Zorbit3D with its tests and benchmarks into build/ and runs every test: unit, render,
+# end-to-end, fuzz, long and release. Extra arguments go to ctest (for example: ./testuj.sh -L unit).
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/zbuduj.sh

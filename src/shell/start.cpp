@@ -7,6 +7,7 @@
 #include "platform/zegar.h"
 #include "render/ekran.h"
 #include "shell/dialog.h"
+#include "shell/katalog_danych.h"
 #include "shell/klawisze.h"
 #include "shell/opcje.h"
 #include "shell/przebieg.h"
@@ -41,6 +42,7 @@ int UruchomGre(int argc, char** argv)
         opcje.Pomoc ? DrukujUzycie(std::cout) : DrukujWersje(std::cout);
         return 0;
     }
+    WejdzDoKatalogDanych(std::cerr);
     ZasiejLosowanie(static_cast<unsigned>(std::time(nullptr)));
     const bool pelnyEkran = PelnyEkran(opcje.Tryb);
     Inicjalizuj();

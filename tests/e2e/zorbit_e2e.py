@@ -6,9 +6,10 @@
         g.zrzut("/tmp/a.png")
         status = g.czekaj_na_koniec(10)
 
-Every Gra starts Xvfb on a free display, runs build/zorbit3d (ZORBIT_BIN) in a fresh
-working directory whose data/ is the repository's (or the directory given as dane),
-answers the console question, and on leaving kills whatever is still running.
+Every Gra starts Xvfb on a free display, runs build/zorbit3d (ZORBIT_BIN, or the program
+given) with the arguments given in a fresh working directory whose data/ is the repository's
+(or the directory given as dane; none with dane=False), answers the console question, and on
+leaving kills whatever is still running.
 """
 import os
 import shutil
@@ -72,8 +73,11 @@ def zakoncz(proces):
 
 
 class Gra:
-    def __init__(self, odpowiedz="2\n", dane=None, env=None, zamknij_wejscie=True, ekran="1024x768x24"):
+    def __init__(self, odpowiedz="2\n", dane=None, env=None, zamknij_wejscie=True, ekran="1024x768x24",
+                 argumenty=(), program=None):
         self.odpowiedz = odpowiedz
+        self.argumenty = list(argumenty)
+        self.program = program or BIN
         self.dane = dane
         self.env_dodatkowe = env or {}
         self.zamknij_wejscie = zamknij_wejscie
@@ -83,7 +87,8 @@ class Gra:
     # -- lifecycle -------------------------------------------------------
     def __enter__(self):
         self.katalog = tempfile.mkdtemp(prefix="zorbit-e2e-")
-        os.symlink(os.path.abspath(self.dane or os.path.join(ZRODLO, "data")), os.path.join(self.katalog, "data"))
+        if self.dane is not False:
+            os.symlink(os.path.abspath(self.dane or os.path.join(ZRODLO, "data")), os.path.join(self.katalog, "data"))
         self.x = Xvfb(self.ekran)
         self.env = dict(os.environ)
         self.env.update({"DISPLAY": self.x.display, "SDL_AUDIODRIVER": "dummy"})
@@ -92,7 +97,7 @@ class Gra:
         self.bledy_plik = open(os.path.join(self.katalog, "stderr.txt"), "w+b")
         try:
             self.proces = subprocess.Popen(
-                [BIN], cwd=self.katalog, env=self.env,
+                [self.program] + self.argumenty, cwd=self.katalog, env=self.env,
                 stdin=subprocess.PIPE if self.odpowiedz is not None else subprocess.DEVNULL,
                 stdout=self.wyjscie_plik, stderr=self.bledy_plik)
         except Exception:
@@ -174,7 +179,7 @@ class Gra:
     def piksele(self):
         """(width, height, rgb bytes, top row first) of the game window."""
         ppm = os.path.join(self.katalog, "zrzut.ppm")
-        self.zrzut(ppm)
+        self._x("import", "-display", self.x.display, "-window", self.okno(), "-depth", "8", ppm)
         return czytaj_ppm(ppm)
 
     def konsola(self):
@@ -220,12 +225,13 @@ def czytaj_ppm(sciezka):
     return int(pola[1]), int(pola[2]), dane[i + 1:]
 
 
-def uruchom(klasa_testow):
-    """Runs a unittest.TestCase class and exits with its status (for CTest)."""
+def uruchom(*klasy_testow):
+    """Runs unittest.TestCase classes and exits with their status (for CTest)."""
     import sys
     import unittest
     if not os.path.exists(BIN):
         print("game binary not found: " + BIN)
         sys.exit(1)
-    wynik = unittest.TextTestRunner(verbosity=2).run(unittest.defaultTestLoader.loadTestsFromTestCase(klasa_testow))
+    zestaw = unittest.TestSuite(unittest.defaultTestLoader.loadTestsFromTestCase(k) for k in klasy_testow)
+    wynik = unittest.TextTestRunner(verbosity=2).run(zestaw)
     sys.exit(0 if wynik.wasSuccessful() else 1)

@@ -1,6 +1,6 @@
 #!/bin/sh
 # Frame-rate benchmark of the real frame in play (30 ghosts, full board) at 640x480 and
-# 1280x960 on its own Xvfb. Usage: tools/fps/fps.sh [BUILD_DIR] [SECONDS]
+# 1280x960 on its own Xvfb. Usage: bench/fps.sh [BUILD_DIR] [SECONDS]
 # Run from the source root (it reads data/gfx when the pictures are there).
 set -e
 BUDOWA=${1:-build}
@@ -14,5 +14,5 @@ XPID=$!
 trap 'kill $XPID 2>/dev/null; rm -f "$FIFO"' EXIT
 read -r NUMER <"$FIFO"
 for ROZMIAR in "640 480" "1280 960"; do
-    DISPLAY=":$NUMER" SDL_AUDIODRIVER=dummy "$BUDOWA/tools/fps/kadr_fps" $ROZMIAR "$SEKUNDY"
+    DISPLAY=":$NUMER" SDL_AUDIODRIVER=dummy "$BUDOWA/bench/kadr_fps" $ROZMIAR "$SEKUNDY"
 done
