@@ -1,10 +1,12 @@
 #!/usr/bin/env python3
-"""Tests of the picture generator: the shipped pictures are what it draws, they are plain
-24-bit BMP files, the stone grain repeats and the font grid is laid out as the game cuts it."""
+"""Tests of the picture generator: the shipped pictures and icons are what it draws, the
+pictures are plain 24-bit BMP files and the icons RGBA PNG files of a round ball, the stone
+grain repeats and the font grid is laid out as the game cuts it."""
 import os
 import struct
 import sys
 import unittest
+import zlib
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from odtworz import porownaj_z_danymi  # noqa: E402
@@ -12,10 +14,12 @@ from odtworz import porownaj_z_danymi  # noqa: E402
 ZRODLO = os.environ.get('ZORBIT_ZRODLO',
                         os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__)))))
 GFX = os.path.join(ZRODLO, 'data', 'gfx')
+IKONY = os.path.join(ZRODLO, 'packaging', 'ikony')
 sys.path.insert(0, os.path.join(ZRODLO, 'tools', 'grafika'))
 import grafika  # noqa: E402
 NAZWY = ['tekstura0', 'tekstura1', 'tekstura2', 'duch', 'tekstura3', 'zorbit', 'mur', 'font',
          'nowagra', 'wyjscie', 'koniec']
+ROZMIARY_IKON = [16, 32, 48, 64, 128, 256]   # what the hicolor theme looks for
 
 
 def czytaj_bmp(dane):
@@ -35,6 +39,34 @@ def czytaj_bmp(dane):
     return szer, wys, wiersze
 
 
+def czytaj_png(dane):
+    """(width, height, rows) of an 8-bit RGBA PNG stored as the generator writes it;
+    rows[y][x] is (r, g, b, a), y = 0 at the top. Any other form, a bad CRC or a bad
+    length fails through AssertionError."""
+    assert dane[:8] == b'\x89PNG\r\n\x1a\n', 'no PNG signature'
+    bloki, i = [], 8
+    while i < len(dane):
+        (dl,) = struct.unpack_from('>I', dane, i)
+        typ, tresc = dane[i + 4:i + 8], dane[i + 8:i + 8 + dl]
+        (crc,) = struct.unpack_from('>I', dane, i + 8 + dl)
+        assert crc == zlib.crc32(typ + tresc) & 0xFFFFFFFF, 'bad CRC in ' + repr(typ)
+        bloki.append((typ, tresc))
+        i += 12 + dl
+    assert [t for t, _ in bloki] == [b'IHDR', b'IDAT', b'IEND'], [t for t, _ in bloki]
+    szer, wys, bity, typ_koloru, kompresja, filtr, przeplot = \
+        struct.unpack('>IIBBBBB', bloki[0][1])
+    assert (bity, typ_koloru, kompresja, filtr, przeplot) == (8, 6, 0, 0, 0), 'not plain RGBA'
+    surowe = zlib.decompress(bloki[1][1])
+    wiersz = 4 * szer + 1
+    assert len(surowe) == wiersz * wys
+    wiersze = []
+    for y in range(wys):
+        p = surowe[y * wiersz:(y + 1) * wiersz]
+        assert p[0] == 0, 'filtered row'
+        wiersze.append([tuple(p[1 + 4 * x:5 + 4 * x]) for x in range(szer)])
+    return szer, wys, wiersze
+
+
 def wczytaj(nazwa):
     with open(os.path.join(GFX, nazwa + '.bmp'), 'rb') as f:
         return czytaj_bmp(f.read())
@@ -43,7 +75,8 @@ def wczytaj(nazwa):
 class Generator(unittest.TestCase):
     def test_narysowane_od_nowa_bajt_w_bajt_jak_w_data(self):
         porownaj_z_danymi(self, os.path.join(ZRODLO, 'tools', 'grafika', 'grafika.py'), GFX,
-                          [n + '.bmp' for n in NAZWY])
+                          [n + '.bmp' for n in NAZWY],
+                          (IKONY, ['zorbit3d_%d.png' % n for n in ROZMIARY_IKON]))
 
     def test_naglowki_i_rozmiary(self):
         for nazwa in NAZWY:
@@ -60,6 +93,29 @@ class Generator(unittest.TestCase):
         dane[28] = 32
         with self.assertRaises(AssertionError):
             czytaj_bmp(bytes(dane))
+
+
+class Ikony(unittest.TestCase):
+    def test_okragla_kula_na_przezroczystym_kwadracie(self):
+        for n in ROZMIARY_IKON:
+            with self.subTest(n), open(os.path.join(IKONY, 'zorbit3d_%d.png' % n), 'rb') as f:
+                szer, wys, w = czytaj_png(f.read())
+                self.assertEqual((szer, wys), (n, n))
+                for x, y in ((0, 0), (n - 1, 0), (0, n - 1), (n - 1, n - 1)):
+                    self.assertEqual(w[y][x][3], 0, 'corner %d,%d' % (x, y))
+                # Opaque along both middle lines up to the rim: the ball fills the icon.
+                for k in range(1, n - 1):
+                    self.assertEqual(w[n // 2][k][3], 255, 'row %d' % k)
+                    self.assertEqual(w[k][n // 2][3], 255, 'column %d' % k)
+                r, g, b, _ = w[n // 2 + n // 8][n // 4]   # the cheek left of the smile
+                self.assertTrue(r > g > b, 'the ball is orange, not %r' % ((r, g, b),))
+
+    def test_czytnik_png_odrzuca_zly_crc(self):
+        with open(os.path.join(IKONY, 'zorbit3d_16.png'), 'rb') as f:
+            dane = bytearray(f.read())
+        dane[20] ^= 1   # a byte of the width, under IHDR's CRC
+        with self.assertRaises(AssertionError):
+            czytaj_png(bytes(dane))
 
 
 class Kafelki(unittest.TestCase):

@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
-"""Draws the game's eleven pictures and writes them as 24-bit BMP files.
+"""Draws the game's eleven pictures and writes them as 24-bit BMP files, and the desktop
+icon at its six sizes as RGBA PNG files.
 
-    grafika.py DIR      writes DIR/tekstura0.bmp ... DIR/koniec.bmp
+    grafika.py GFX IKONY    writes GFX/tekstura0.bmp ... GFX/koniec.bmp
+                            and IKONY/zorbit3d_16.png ... IKONY/zorbit3d_256.png
 
 Everything is computed from integer hashes and plain arithmetic, so the bytes are the
 same on every run and every machine.
@@ -10,6 +12,7 @@ import math
 import os
 import struct
 import sys
+import zlib
 
 import glify
 
@@ -196,19 +199,23 @@ def premia():
 # the bottom. dt_na_ds is how much longer a step in t is on the model than a step in s,
 # so that round features stay round.
 
-def skora(szer, wys, dt_na_ds, tlo_w, cechy):
-    """Draws a skin: tlo_w(s, t) colours the body, then every feature (a function of the
-    distances u across and v down from the front centre line) may paint over it."""
-    obraz = Obraz(szer, wys)
-
-    def piksel(x, y):
-        s, t = (x + 0.5) / szer, (y + 0.5) / wys
+def wyglad(dt_na_ds, tlo_w, cechy):
+    """A skin's colour at (s, t): tlo_w(s, t) colours the body, then every feature (a
+    function of the distances u across and v down from the front centre line) may paint
+    over it."""
+    def kolor_w(s, t):
         u = (s + 0.5) % 1 - 0.5       # -0.5..0.5 across, 0 at the front
         c = tlo_w(s, t)
         for cecha in cechy:
             c = cecha(u, t * dt_na_ds, c)
         return c
-    obraz.wypelnij(piksel)
+    return kolor_w
+
+
+def skora(szer, wys, kolor_w):
+    """The skin kolor_w as a picture, one sample at each texel's centre."""
+    obraz = Obraz(szer, wys)
+    obraz.wypelnij(lambda x, y: kolor_w((x + 0.5) / szer, (y + 0.5) / wys))
     return obraz
 
 
@@ -247,11 +254,11 @@ def duch():
         return mieszaj(baza, (60, 40, 120), gladko(fala - 0.01, fala + 0.01, t))
     cechy = [oko(-0.07, 0.28, 0.06), oko(0.07, 0.28, 0.06),
              owal(0.0, 0.42, 0.045, 0.03, (40, 20, 70))]
-    return skora(128, 64, 1.0, tlo, cechy)
+    return skora(128, 64, wyglad(1.0, tlo, cechy))
 
 
-def zorbit():
-    """Player: a sunny orange ball with a face in front and a dark band on the back."""
+def wyglad_zorbita():
+    """Player's look: a sunny orange ball with a face in front and a dark band on the back."""
     def tlo(s, t):
         u = (s + 0.5) % 1 - 0.5
         baza = mieszaj((255, 225, 70), (235, 120, 20), t)
@@ -260,7 +267,11 @@ def zorbit():
         return baza
     cechy = [oko(-0.065, 0.17, 0.055), oko(0.065, 0.17, 0.055),
              luk(0.0, 0.26, 0.1, 0.05, 0.018, (120, 30, 10))]
-    return skora(128, 64, 0.5, tlo, cechy)
+    return wyglad(0.5, tlo, cechy)
+
+
+def zorbit():
+    return skora(128, 64, wyglad_zorbita())
 
 
 # ---- font and words ------------------------------------------------------------------
@@ -312,6 +323,57 @@ def menu(tekst):
                  (140, 150, 200))
 
 
+# ---- desktop icon --------------------------------------------------------------------
+
+def png(szer, wys, piksele):
+    """An RGBA picture as a PNG file; piksele holds the rows top-down, 4 bytes a pixel.
+    Every row is stored unfiltered, compressed at zlib's level 9."""
+    def blok(typ, dane):
+        return (struct.pack('>I', len(dane)) + typ + dane
+                + struct.pack('>I', zlib.crc32(typ + dane) & 0xFFFFFFFF))
+    wiersz = 4 * szer
+    surowe = b''.join(b'\0' + bytes(piksele[y * wiersz:(y + 1) * wiersz]) for y in range(wys))
+    return (b'\x89PNG\r\n\x1a\n'
+            + blok(b'IHDR', struct.pack('>IIBBBBB', szer, wys, 8, 6, 0, 0, 0))
+            + blok(b'IDAT', zlib.compress(surowe, 9)) + blok(b'IEND', b''))
+
+
+ROZMIARY_IKONY = (16, 32, 48, 64, 128, 256)
+SWIATLO = (-0.45, 0.55, 0.70)   # towards the upper left, in front: as the menu sees the ball
+
+
+def ikona(rozmiar):
+    """The ball seen from the front: the player's own skin wrapped on a sphere, lit from
+    the upper left with a highlight, on a transparent square. The sphere's edge is
+    smoothed by the share of each pixel it covers."""
+    skora_w = wyglad_zorbita()
+    r = rozmiar / 2 - 0.5
+    dl = math.sqrt(sum(c * c for c in SWIATLO))
+    lx, ly, lz = (c / dl for c in SWIATLO)
+    hx, hy, hz = lx, ly, lz + 1
+    hd = math.sqrt(hx * hx + hy * hy + hz * hz)
+    piksele = bytearray(4 * rozmiar * rozmiar)
+    for y in range(rozmiar):
+        for x in range(rozmiar):
+            px, py = (x + 0.5 - rozmiar / 2) / r, (rozmiar / 2 - y - 0.5) / r
+            d = math.hypot(px, py)
+            pokrycie = max(0.0, min(1.0, (1 - d) * r + 0.5))
+            if pokrycie == 0:
+                continue
+            if d > 1:
+                px, py, d = px / d, py / d, 1.0
+            pz = math.sqrt(max(0.0, 1 - d * d))
+            s = (math.atan2(px, pz) / (2 * math.pi)) % 1
+            t = math.acos(max(-1.0, min(1.0, py))) / math.pi
+            rozproszone = max(0.0, px * lx + py * ly + pz * lz)
+            polysk = max(0.0, (px * hx + py * hy + pz * hz) / hd) ** 40
+            c = mieszaj(kolor(skora_w(s, t), 0.3 + 0.8 * rozproszone), (255, 255, 255),
+                        0.7 * polysk)
+            i = 4 * (y * rozmiar + x)
+            piksele[i:i + 4] = bytes(c) + bytes((round(255 * pokrycie),))
+    return png(rozmiar, rozmiar, piksele)
+
+
 OBRAZY = {
     'tekstura0': podloga, 'tekstura1': sciana, 'tekstura2': jedzenie, 'duch': duch,
     'tekstura3': premia, 'zorbit': zorbit, 'mur': mur, 'font': czcionka,
@@ -322,12 +384,15 @@ OBRAZY = {
 
 
 def main(argv):
-    if len(argv) != 2:
-        print('usage: grafika.py DIR', file=sys.stderr)
+    if len(argv) != 3:
+        print('usage: grafika.py GFX IKONY', file=sys.stderr)
         return 2
     for nazwa, rysuj in OBRAZY.items():
         with open(os.path.join(argv[1], nazwa + '.bmp'), 'wb') as f:
             f.write(rysuj().bmp())
+    for rozmiar in ROZMIARY_IKONY:
+        with open(os.path.join(argv[2], 'zorbit3d_%d.png' % rozmiar), 'wb') as f:
+            f.write(ikona(rozmiar))
     return 0
 
 
