@@ -15,7 +15,7 @@ TESTY=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xdotool x11-apps x11-utils imagemagick sox python3
-  desktop-file-utils appstream lintian dpkg-dev fakeroot groff-base man-db
+  desktop-file-utils appstream lintian dpkg-dev fakeroot groff-base man-db file
 )
 
 PAKIETY=("${GRA[@]}")
