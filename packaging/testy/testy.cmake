@@ -13,7 +13,7 @@ set(ZORBIT_BEZ_UWAG sh ${CMAKE_CURRENT_LIST_DIR}/bez_uwag.sh)
 
 add_test(NAME wydanie_desktop
   COMMAND ${ZORBIT_BEZ_UWAG} desktop-file-validate ${CMAKE_CURRENT_SOURCE_DIR}/${ZORBIT_ID}.desktop)
-# --strict fails on warnings too; only the pedantic hints pass.
+# --strict fails on warnings and infos too; only the pedantic hints pass.
 add_test(NAME wydanie_metainfo
   COMMAND appstreamcli validate --no-net --strict ${CMAKE_CURRENT_SOURCE_DIR}/${ZORBIT_ID}.metainfo.xml)
 add_test(NAME wydanie_man
