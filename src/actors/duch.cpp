@@ -53,7 +53,9 @@ void CDuch::Idz()
     const bool taSamaKomorka = static_cast<int>(PozX) == static_cast<int>(Zorbit.PozX)
         && static_cast<int>(PozZ) == static_cast<int>(Zorbit.PozZ);
     if (Stan == Gra && !Przezroczysty && taSamaKomorka) {
-        Graj("data/sfx/au.wav", SND_ASYNC);
+        // Once a catch: a ghost staying in the cell would restart the sound every frame.
+        if (!Zorbit.Zlapany)
+            Graj("data/sfx/au.wav", SND_ASYNC);
         Zorbit.Zlapany = true;
     }
 }

@@ -66,7 +66,7 @@ void KompilujPlaska(uint32_t lista, float r, float g, float b, const Bok& plaska
 
 void KompilujBonus()
 {
-    // The quadric lives as long as the list that used it.
+    // The quadric lives as long as the list that used it: it goes at exit with the others.
     GLUquadric* kula = nullptr;
     DajKwadryke(kula);
     glNewList(Bonus, GL_COMPILE);

@@ -5,6 +5,7 @@
 #include "actors/zorbit.h"
 
 #include <cstdio>
+#include <cstring>
 #include <sstream>
 
 int8_t Tablica[MAX][MAX];
@@ -45,6 +46,10 @@ bool CMapa::WczytajMape()
     FILE* plik = std::fopen(NazwaPliku.c_str(), "rb");
     if (plik == nullptr)
         return false;
+    // Read into a copy first: a file that fails half-way (a directory opens but cannot be read)
+    // leaves the board and the counter as a missing file does.
+    int8_t nowa[MAX][MAX];
+    uint32_t jedzenie = 0;
     bool koniec = false;
     for (int r = 0; r < MAX; ++r) {
         for (int c = 0; c < MAX; ++c) {
@@ -56,12 +61,17 @@ bool CMapa::WczytajMape()
                 koniec = (b == EOF);
             }
             // Kept: any other byte is stored as it is and walks like floor; a short file ends in floor.
-            Tablica[r][c] = koniec ? KOD_PODLOGA : static_cast<int8_t>(b);
-            if (Tablica[r][c] == KOD_JEDZENIE)
-                ++IleJedzenia;
+            nowa[r][c] = koniec ? KOD_PODLOGA : static_cast<int8_t>(b);
+            if (nowa[r][c] == KOD_JEDZENIE)
+                ++jedzenie;
         }
     }
+    const bool blad = std::ferror(plik) != 0;
     std::fclose(plik);
+    if (blad)
+        return false;
+    std::memcpy(Tablica, nowa, sizeof Tablica);
+    IleJedzenia += jedzenie;
     return true;
 }
 

@@ -29,7 +29,7 @@ public:
 
     void Inicjalizuj();             // level counter and turn back to 0
     std::string GetNazwaPliku();    // names the next file to read (intro or next number)
-    bool WczytajMape();             // reads NazwaPliku into Tablica; false if it cannot be opened
+    bool WczytajMape();             // reads NazwaPliku into Tablica; false if it cannot be opened or read
     void Rysuj();                   // draws the board and advances its animation
 };
 extern CMapa Mapa;

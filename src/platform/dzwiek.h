@@ -5,6 +5,10 @@ constexpr unsigned SND_SYNC = 0x0000;    // play, return when the sound has ende
 constexpr unsigned SND_ASYNC = 0x0001;   // return at once, cutting off any sound playing
 constexpr unsigned SND_NOSTOP = 0x0010;  // with SND_ASYNC: do not start while another plays
 
+// Longest wait of a SND_SYNC sound, ms: the game is frozen meanwhile (the exit sound), so a
+// long or very slow file is cut off here rather than hold the window for its whole length.
+constexpr unsigned NAJDLUZSZE_CZEKANIE_MS = 3000;
+
 // Keys, transitions, player and ghosts: plays a WAV file by relative path. Files are
 // loaded once and kept. With no audio device or no file it is silent and returns false.
 bool PlaySoundA(const char* nazwa, void* modul, unsigned flagi);

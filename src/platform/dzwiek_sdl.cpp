@@ -78,8 +78,10 @@ bool PlaySoundA(const char* nazwa, void*, unsigned flagi)
     if (kanal < 0)
         return false;
     if (!(flagi & SND_ASYNC)) {
-        while (Mix_Playing(kanal) > 0)
+        const Uint32 poczatek = SDL_GetTicks();
+        while (Mix_Playing(kanal) > 0 && SDL_GetTicks() - poczatek < NAJDLUZSZE_CZEKANIE_MS)
             SDL_Delay(2);
+        Mix_HaltChannel(kanal);
     }
     return true;
 }

@@ -2,9 +2,12 @@
 // four messages.
 #include "render/obraz.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <new>
 #include <string>
+
+#include <sys/stat.h>
 
 #include "platform/komunikat.h"
 #include "render/bmp_dekoder.h"
@@ -13,8 +16,9 @@ namespace {
 
 // 8192 by 8192 still fits; a bigger claim is refused before anything is allocated.
 constexpr uint64_t MAKS_BAJTOW_OBRAZU = uint64_t(256) << 20;
-// Room for the biggest picture we accept at 32 bits per pixel.
-constexpr size_t MAKS_BAJTOW_PLIKU = size_t(512) << 20;
+// What the biggest picture we accept can need: both headers, bit-field masks, a full colour
+// table and its pixels at 32 bits. Bytes past this are never read: no picture needs them.
+constexpr size_t MAKS_BAJTOW_PLIKU = 14 + 40 + 12 + 256 * 4 + MAKS_BAJTOW_OBRAZU / 3 * 4;
 
 const char* Tekst(bmp::Wynik wynik)
 {
@@ -37,6 +41,10 @@ std::unique_ptr<RgbImage> Dekoduj(const uint8_t* dane, size_t rozmiar, bmp::Wyni
         wynik = bmp::Wynik::BrakPamieci;
         return nullptr;
     }
+    if (!bmp::DaneWystarcza(plik, opis)) {   // a header promising more than the file holds
+        wynik = bmp::Wynik::BladKonwersji;
+        return nullptr;
+    }
     auto obraz = std::make_unique<RgbImage>();
     obraz->width = opis.Szerokosc;
     obraz->height = opis.Wysokosc;
@@ -49,7 +57,17 @@ std::unique_ptr<RgbImage> Dekoduj(const uint8_t* dane, size_t rozmiar, bmp::Wyni
 
 enum class Odczyt { Dobrze, Niemozliwy, ZaDuzy };
 
-// The whole file, read in bounded pieces; an empty file counts as one we could not read.
+// The length of a regular file, 0 for anything else (a pipe, a directory).
+size_t Dlugosc(std::FILE* plik)
+{
+    struct stat st {};
+    if (fstat(fileno(plik), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size < 0)
+        return 0;
+    return size_t(st.st_size);
+}
+
+// The file, read in bounded pieces up to MAKS_BAJTOW_PLIKU: a longer file is decoded from
+// that much, as its picture (if any) lies within it. An empty file counts as one we could not read.
 Odczyt CzytajPlik(const char* sciezka, std::vector<uint8_t>& dane)
 {
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> plik(std::fopen(sciezka, "rb"), std::fclose);
@@ -57,14 +75,14 @@ Odczyt CzytajPlik(const char* sciezka, std::vector<uint8_t>& dane)
         return Odczyt::Niemozliwy;
     constexpr size_t KAWALEK = 1 << 16;
     try {
-        size_t przeczytane = 0;
+        dane.reserve(std::min(Dlugosc(plik.get()), MAKS_BAJTOW_PLIKU));   // no doubling on the way
+        size_t przeczytane = 0, chciane = 0;
         do {
-            if (dane.size() >= MAKS_BAJTOW_PLIKU)
-                return Odczyt::ZaDuzy;
-            dane.resize(dane.size() + KAWALEK);
-            przeczytane = std::fread(dane.data() + dane.size() - KAWALEK, 1, KAWALEK, plik.get());
-            dane.resize(dane.size() - KAWALEK + przeczytane);
-        } while (przeczytane == KAWALEK);
+            chciane = std::min(KAWALEK, MAKS_BAJTOW_PLIKU - dane.size());
+            dane.resize(dane.size() + chciane);
+            przeczytane = std::fread(dane.data() + dane.size() - chciane, 1, chciane, plik.get());
+            dane.resize(dane.size() - chciane + przeczytane);
+        } while (przeczytane == chciane && dane.size() < MAKS_BAJTOW_PLIKU);
     } catch (const std::bad_alloc&) {
         return Odczyt::ZaDuzy;
     }

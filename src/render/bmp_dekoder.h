@@ -37,6 +37,11 @@ struct Opis {
 
 Wynik CzytajNaglowek(const Bajty& plik, Opis& opis);
 
+// Before the picture is allocated: whether the file holds enough pixel data for its size.
+// Rows have an exact size; a run-length byte pair gives at most 255 pixels, so a picture
+// larger than 255 pixels per pair of the stream is refused.
+bool DaneWystarcza(const Bajty& plik, const Opis& opis);
+
 // Fills wynik (szerokosc*wysokosc*3 bytes, zeroed) bottom row first.
 Wynik DekodujPiksele(const Bajty& plik, const Opis& opis, uint8_t* wynik);
 

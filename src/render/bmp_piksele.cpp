@@ -52,11 +52,22 @@ bool Kolor(const Opis& opis, uint32_t wartosc, Rgb& kolor)
     return true;
 }
 
+bool Rle(const Opis& opis)
+{
+    return opis.Kompresja == Rle8 || opis.Kompresja == Rle4;
+}
+
+// Bytes of one stored row, padded to 4.
+uint64_t Krok(const Opis& opis)
+{
+    return (uint64_t(opis.Szerokosc) * opis.Bity + 31) / 32 * 4;
+}
+
 Wynik DekodujWiersze(const Bajty& plik, const Opis& opis, uint8_t* wynik)
 {
     const uint64_t szerokosc = uint64_t(opis.Szerokosc);
-    const uint64_t krok = (szerokosc * opis.Bity + 31) / 32 * 4;   // rows padded to 4 bytes
-    if (!plik.Jest(opis.PoczatekPikseli, krok * uint64_t(opis.Wysokosc)))
+    const uint64_t krok = Krok(opis);
+    if (!DaneWystarcza(plik, opis))
         return Wynik::BladKonwersji;
     for (uint64_t s = 0; s < uint64_t(opis.Wysokosc); ++s) {
         const uint8_t* wiersz = plik.Dane + opis.PoczatekPikseli + s * krok;
@@ -161,9 +172,19 @@ Wynik DekodujRle(const Bajty& plik, const Opis& opis, uint8_t* wynik)
 
 } // namespace
 
+bool DaneWystarcza(const Bajty& plik, const Opis& opis)
+{
+    const uint64_t pikseli = uint64_t(opis.Szerokosc) * uint64_t(opis.Wysokosc);
+    if (!Rle(opis))
+        return plik.Jest(opis.PoczatekPikseli, Krok(opis) * uint64_t(opis.Wysokosc));
+    // Kept narrow on purpose: a picture that would be mostly skips (end-of-row, delta) is refused too.
+    const uint64_t strumien = plik.Rozmiar - opis.PoczatekPikseli;
+    return pikseli <= 255 * (strumien / 2);
+}
+
 Wynik DekodujPiksele(const Bajty& plik, const Opis& opis, uint8_t* wynik)
 {
-    if (opis.Kompresja == Rle8 || opis.Kompresja == Rle4)
+    if (Rle(opis))
         return DekodujRle(plik, opis, wynik);
     return DekodujWiersze(plik, opis, wynik);
 }

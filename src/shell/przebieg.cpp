@@ -9,6 +9,19 @@
 #include "platform/zegar.h"
 #include "shell/stale.h"
 
+namespace {
+
+// After a level file is read: no file ends the game; a board with no pellet counts as
+// cleared at once, as if its last pellet had just been eaten, so the game moves on.
+StanProgramu StanPoWczytaniu(bool wczytana)
+{
+    if (!wczytana)
+        return KoniecTemp;
+    return IleJedzenia == 0 ? NextPlansza : NextPlanszaTemp;
+}
+
+} // namespace
+
 void IdleStep()
 {
     Czas = CzasOdStartu();
@@ -71,7 +84,7 @@ void NowaGra()
     RozstawAktorow();
     Punkty = 0;
     // Without a first level there is nothing to clear: end the game as a missing next level does.
-    Stan = wczytana ? NextPlanszaTemp : KoniecTemp;
+    Stan = StanPoWczytaniu(wczytana);
 }
 
 void NastepnaPlansza()
@@ -79,7 +92,7 @@ void NastepnaPlansza()
     Zorbit.Ustaw();
     // Kept: past the last level LicznikPliku stays at the number not found, and the heads-up shows it.
     Mapa.GetNazwaPliku();
-    Stan = Mapa.WczytajMape() ? NextPlanszaTemp : KoniecTemp;
+    Stan = StanPoWczytaniu(Mapa.WczytajMape());
     RozstawAktorow();
     Graj("data/sfx/fanfary.wav", SND_ASYNC);   // Kept: also on the way to the end screen
 }

@@ -144,6 +144,27 @@ TEST_F(Zlapanie, TaSamaKomorkaTakSasiedniaNigdy)
     EXPECT_FALSE(Lapie(4.5f, 4.5f, 3.5f, 3.5f));
 }
 
+// The caught player stands still while the animation runs; a ghost (or two) staying in its
+// cell must not restart the sound on every frame. The reset after the lost life re-arms it.
+TEST_F(Zlapanie, JedenDzwiekNaZlapanie)
+{
+    CDuch drugi{};
+    drugi.KierZ = drugi.ChcianyKierZ = 1;
+    drugi.PozX = drugi.PozZ = 3.5f;
+    for (int zlapanie = 1; zlapanie <= 2; ++zlapanie) {
+        duch.PozX = duch.PozZ = Zorbit.PozX = Zorbit.PozZ = 3.5f;
+        for (int klatka = 0; klatka < 20; ++klatka) {
+            duch.Idz();
+            drugi.Idz();
+            EXPECT_TRUE(Zorbit.Zlapany);
+        }
+        ASSERT_EQ(static_cast<size_t>(zlapanie), fake::dzwieki.size());
+        EXPECT_EQ((fake::Dzwiek{"data/sfx/au.wav", SND_ASYNC}), fake::dzwieki.back());
+        ResetPlanszy();
+        EXPECT_FALSE(Zorbit.Zlapany);
+    }
+}
+
 TEST_F(Zlapanie, TylkoWGrze)
 {
     for (StanProgramu s : {Intro, Menu, KoniecTemp, Koniec}) {

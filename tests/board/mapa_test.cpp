@@ -99,14 +99,19 @@ TEST_F(MapaTest, DluzszyPlikCzytaTylko625Komorek)
     EXPECT_EQ(0u, IleJedzenia);
 }
 
+// A directory opens on Linux but every read fails: it counts as no file at all.
 TEST_F(MapaTest, BrakPlikuNiczegoNieRusza)
 {
-    std::memset(Tablica, KOD_JEDZENIE, sizeof Tablica);
-    IleJedzenia = 17;
-    Mapa.NazwaPliku = "data/mapy/nie-ma.map";
-    EXPECT_FALSE(Mapa.WczytajMape());
-    EXPECT_EQ(17u, IleJedzenia);
-    EXPECT_EQ(KOD_JEDZENIE, Tablica[12][12]);
+    std::filesystem::create_directory(dir.Sciezka() / "data/mapy/katalog.map");
+    for (const char* nazwa : {"data/mapy/nie-ma.map", "data/mapy/katalog.map"}) {
+        std::memset(Tablica, KOD_JEDZENIE, sizeof Tablica);
+        IleJedzenia = 17;
+        Mapa.NazwaPliku = nazwa;
+        EXPECT_FALSE(Mapa.WczytajMape()) << nazwa;
+        EXPECT_EQ(17u, IleJedzenia) << nazwa;
+        EXPECT_EQ(KOD_JEDZENIE, Tablica[12][12]) << nazwa;
+        EXPECT_EQ(KOD_JEDZENIE, Tablica[0][0]) << nazwa;
+    }
 }
 
 TEST_F(MapaTest, CyfryZamiastBajtowNicNieZnacza)

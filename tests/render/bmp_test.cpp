@@ -1,11 +1,14 @@
 // The BMP reader: every layout decoded pixel by pixel against the picture it encodes,
 // and broken files each refused with its message, never read past their end.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <functional>
 #include <string>
 
@@ -82,6 +85,23 @@ std::string Blad(const Bajty& plik)
 const char* const Konwersja = "Image file conversion error.";
 const char* const Nieznany = "Unknown DIB file format.";
 const char* const Pamiec = "Out of memory.";
+
+// Runs cialo in a child whose address space may grow by at most zapas bytes; true when it
+// returned true there. A reader that allocates more than that gets "Out of memory.".
+bool WGranicyPamieci(size_t zapas, const std::function<bool()>& cialo)
+{
+    const pid_t pid = fork();
+    if (pid == 0) {
+        long strony = 0;
+        std::ifstream("/proc/self/statm") >> strony;
+        const rlim_t granica = rlim_t(strony) * rlim_t(sysconf(_SC_PAGESIZE)) + zapas;
+        const rlimit r{granica, granica};
+        _exit(setrlimit(RLIMIT_AS, &r) == 0 && cialo() ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
 
 } // namespace
 
@@ -287,6 +307,73 @@ TEST(BmpCzytnik, ZepsutePlikiDajaSwojKomunikat)
         SCOPED_TRACE(c.nazwa);
         EXPECT_EQ(Blad(c.plik), c.komunikat);
     }
+}
+
+// A header promising more pixels than the file can hold is refused before the picture is
+// allocated: rows have an exact size, a run-length pair gives at most 255 pixels.
+TEST(BmpCzytnik, ObietnicaPonadPlikBezWielkiejPamieci)
+{
+#ifdef __SANITIZE_ADDRESS__
+    GTEST_SKIP() << "the sanitizer's shadow memory does not fit a lowered address-space limit";
+#endif
+    const auto wielki = [](uint16_t bity, uint32_t kompresja, Bajty piksele) {
+        Plik p;
+        p.szerokosc = p.wysokosc = 8192;
+        p.bity = bity;
+        p.kompresja = kompresja;
+        p.paleta = bity == 8 ? Szarosci(4) : std::vector<uint32_t>{};
+        p.koloryUzyte = bity == 8 ? 4 : 0;
+        p.piksele = std::move(piksele);
+        return Zbuduj(p);
+    };
+    const struct {
+        const char* nazwa;
+        Bajty plik;
+        const char* komunikat;   // nullptr: decoded
+    } przypadki[] = {
+        {"8192 x 8192, 24 bity, 54 bajty", wielki(24, 0, {}), Konwersja},
+        {"8192 x 8192, 8 bitow, jeden wiersz", wielki(8, 0, Bajty(8192, 1)), Konwersja},
+        {"8192 x 8192 RLE8, kilka bajtow", wielki(8, 1, {0xFF, 0x01, 0x00, 0x01}), Konwersja},
+        {"RLE8 510 x 1 z 4 bajtow", Zbuduj(RleStrumien(1, 510, 1, 4, {0xFF, 0x01, 0x00, 0x01})), nullptr},
+        {"RLE8 511 x 1 z 4 bajtow", Zbuduj(RleStrumien(1, 511, 1, 4, {0xFF, 0x01, 0x00, 0x01})), Konwersja},
+        {"RLE4 2 x 255 z 4 bajtow", Zbuduj(RleStrumien(2, 2, 255, 4, {0x00, 0x01, 0x00, 0x00})), nullptr},
+    };
+    for (const auto& c : przypadki) {
+        SCOPED_TRACE(c.nazwa);
+        // 64 MiB: far less than any of the big promises, far more than any of these files needs.
+        EXPECT_TRUE(WGranicyPamieci(size_t(64) << 20, [&] {
+            fake::Wyczysc();
+            const bool jest = ReadDIBMemory(c.plik.data(), c.plik.size()) != nullptr;
+            return c.komunikat ? !jest && fake::bledy == std::vector<std::string>{c.komunikat}
+                               : jest && fake::bledy.empty();
+        }));
+    }
+}
+
+// A small picture followed by a gigabyte of nothing (a sparse file): read only as far as the
+// biggest accepted picture could need, and decoded from that.
+TEST(BmpCzytnik, OgromnyPlikCzytanyTylkoDoGranicy)
+{
+#ifdef __SANITIZE_ADDRESS__
+    GTEST_SKIP() << "the sanitizer's shadow memory does not fit a lowered address-space limit";
+#endif
+    char wzor[] = "/tmp/zorbit-bmp-XXXXXX";
+    ASSERT_TRUE(mkdtemp(wzor));
+    const std::string sciezka = std::string(wzor) + "/ogromny.bmp";
+    Plik p;
+    p.szerokosc = p.wysokosc = 2;
+    p.piksele = Uloz(24, {{0xFF0000, 0x00FF00}, {0x0000FF, 0xFFFFFF}});
+    ZapiszPlik(sciezka, Zbuduj(p));
+    ASSERT_EQ(0, truncate(sciezka.c_str(), off_t(1) << 30));
+    // The bound is about 342 MiB; reading on towards the gigabyte would pass 400 MiB.
+    EXPECT_TRUE(WGranicyPamieci(size_t(400) << 20, [&] {
+        fake::Wyczysc();
+        auto obraz = ReadDIBFile(sciezka.c_str());
+        return obraz && fake::bledy.empty()
+            && obraz->pixels == Rgb({{0xFF0000, 0x00FF00}, {0x0000FF, 0xFFFFFF}});
+    }));
+    std::remove(sciezka.c_str());
+    rmdir(wzor);
 }
 
 // Every good fixture cut short anywhere, from one byte to one byte less than whole.

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -152,6 +153,68 @@ TEST_F(Przebieg, NowaGraBezPierwszegoPoziomuKonczyGre)
     EXPECT_EQ(1, Mapa.LicznikPliku);
     EXPECT_EQ(0u, Punkty);
 }
+
+// A level with no pellet is cleared as soon as it is read: the game goes on to the next
+// file with its fanfare, as if the last pellet had just been eaten. An unreadable file
+// (a directory) is a missing one.
+struct PlanszaBezJedzenia {
+    const char* opis;
+    const char* pliki[3];   // 1.map .. 3.map: "P" a playable level, "" empty, "F" 0xFF bytes,
+                            // "#" walls only, "D" a directory, nullptr no file
+    bool pierwszaZjedzona;  // level 1 is played to its last pellet first
+    int32_t licznik;        // LicznikPliku once the game waits again
+    StanProgramu stan;
+    int fanfary;
+};
+
+void PrintTo(const PlanszaBezJedzenia& p, std::ostream* os)
+{
+    *os << p.opis;
+}
+
+class BezJedzenia : public Przebieg, public ::testing::WithParamInterface<PlanszaBezJedzenia> {};
+
+TEST_P(BezJedzenia, PlanszaZaliczonaOdRazu)
+{
+    const auto& p = GetParam();
+    for (int i = 0; i < 3; ++i) {
+        const std::string nazwa = std::to_string(i + 1) + ".map";
+        std::filesystem::remove(dir.Sciezka() / "data/mapy" / nazwa);
+        const std::string rodzaj = p.pliki[i] ? p.pliki[i] : "-";
+        if (rodzaj == "P")
+            dir.ZapiszMape(nazwa, KatalogGry::Plansza(POZIOM));
+        else if (rodzaj == "F")
+            dir.ZapiszMape(nazwa, std::string(700, '\xFF'));
+        else if (rodzaj == "#")
+            dir.ZapiszMape(nazwa, std::string(625, KOD_SCIANA));
+        else if (rodzaj == "D")
+            std::filesystem::create_directory(dir.Sciezka() / "data/mapy" / nazwa);
+        else if (rodzaj.empty())
+            dir.ZapiszMape(nazwa, "");
+    }
+    Stan = Menu;
+    NowaGra();
+    if (p.pierwszaZjedzona) {
+        ASSERT_EQ(NextPlanszaTemp, Stan);
+        Stan = NextPlansza;   // as the last pellet leaves it
+        IleJedzenia = 0;
+    }
+    for (unsigned t = 10; t <= 100 && (Stan == NextPlansza); t += 10)
+        Krok(t);
+    EXPECT_EQ(p.stan, Stan);
+    EXPECT_EQ(p.licznik, Mapa.LicznikPliku);
+    EXPECT_EQ(p.fanfary, Fanfary());
+    EXPECT_EQ(p.stan == NextPlanszaTemp ? 523u : 0u, IleJedzenia);
+}
+
+INSTANTIATE_TEST_SUITE_P(Przypadki, BezJedzenia, ::testing::Values(
+    PlanszaBezJedzenia{"pusta_pierwsza", {"", "P", "P"}, false, 2, NextPlanszaTemp, 1},
+    PlanszaBezJedzenia{"FF_pierwsza_i_ostatnia", {"F", nullptr, nullptr}, false, 2, KoniecTemp, 1},
+    PlanszaBezJedzenia{"katalog_pierwsza", {"D", "P", "P"}, false, 1, KoniecTemp, 0},
+    PlanszaBezJedzenia{"dwie_puste_po_pierwszej", {"P", "#", ""}, true, 4, KoniecTemp, 3},
+    PlanszaBezJedzenia{"pusta_druga", {"P", "F", "P"}, true, 3, NextPlanszaTemp, 2},
+    PlanszaBezJedzenia{"katalog_druga", {"P", "D", "P"}, true, 2, KoniecTemp, 1}),
+    [](const auto& info) { return std::string(info.param.opis); });
 
 TEST_F(Przebieg, StanyPrzejscioweZnikajaWJednymKroku)
 {
