@@ -1,5 +1,5 @@
 # The BMP reader's fuzzer, from the reader's sources and a stub of PokazBlad.
-zorbit_fuzzer(bmp ${CMAKE_CURRENT_LIST_DIR}/bmp/fuzz.sh ${CMAKE_CURRENT_LIST_DIR}/bmp
+zorbit_fuzzer(bmp ${CMAKE_CURRENT_LIST_DIR}/bmp bmp 45 4096
   ZRODLA
     ${CMAKE_CURRENT_LIST_DIR}/bmp_fuzz.cpp
     ${PROJECT_SOURCE_DIR}/src/render/bmp.cpp
