@@ -1,7 +1,9 @@
 """Bad data on the real program: each start-up in its own data directory reaches the menu
 and leaves it by "Wyjscie" with status 0. A bad picture shows one error box, which blocks
 the game until it is dismissed (or, where no box can be shown, its text on standard error)."""
+import collections
 import os
+import random
 import re
 import shutil
 import sys
@@ -9,23 +11,47 @@ import tempfile
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from zorbit_e2e import ZRODLO, Gra, czekaj, uruchom  # noqa: E402
+from zorbit_e2e import BIN, ZRODLO, Gra, czekaj, uruchom  # noqa: E402
 
 
-KONWERSJA = "Image file conversion error."
+BLAD = re.compile(r"^Error: ", re.M)   # an error box's text where no box can be shown
+ZAPAS_PAMIECI_KIB = 32 * 1024             # over the normal run's peak: what a bad file may cost
+
+
+def zapisz(sciezka, bajty):
+    with open(sciezka, "wb") as f:
+        f.write(bajty)
 
 
 def naglowek_8192(sciezka):
     """A 54-byte picture whose header promises 8192 x 8192 at 24 bits."""
     info = (40).to_bytes(4, "little") + (8192).to_bytes(4, "little") * 2 + (1).to_bytes(2, "little") \
         + (24).to_bytes(2, "little") + bytes(24)
-    with open(sciezka, "wb") as f:
-        f.write(b"BM" + (54).to_bytes(4, "little") + bytes(4) + (54).to_bytes(4, "little") + info)
+    zapisz(sciezka, b"BM" + (54).to_bytes(4, "little") + bytes(4) + (54).to_bytes(4, "little") + info)
 
 
-def zapisz(sciezka, bajty):
-    with open(sciezka, "wb") as f:
-        f.write(bajty)
+def naglowek_108(sciezka):
+    """A 2x2 picture with a 108-byte (version 4) info header, which the reader does not take."""
+    info = (108).to_bytes(4, "little") + (2).to_bytes(4, "little") * 2 + (1).to_bytes(2, "little") \
+        + (24).to_bytes(2, "little") + bytes(108 - 16)
+    zapisz(sciezka, b"BM" + (14 + 108 + 16).to_bytes(4, "little") + bytes(4) + (14 + 108).to_bytes(4, "little")
+           + info + bytes(16))
+
+
+def obraz_1x1(sciezka):
+    info = (40).to_bytes(4, "little") + (1).to_bytes(4, "little") * 2 + (1).to_bytes(2, "little") \
+        + (24).to_bytes(2, "little") + bytes(24)
+    zapisz(sciezka, b"BM" + (58).to_bytes(4, "little") + bytes(4) + (54).to_bytes(4, "little") + info
+           + b"\x20\x80\xe0\x00")
+
+
+def wav(sciezka, czestotliwosc, dane_bajty, zadeklarowane=None):
+    """A mono 8-bit PCM WAV; zadeklarowane overrides the size its data chunk claims."""
+    fmt = (1).to_bytes(2, "little") + (1).to_bytes(2, "little") + czestotliwosc.to_bytes(4, "little") \
+        + czestotliwosc.to_bytes(4, "little") + (1).to_bytes(2, "little") + (8).to_bytes(2, "little")
+    rozmiar = len(dane_bajty) if zadeklarowane is None else zadeklarowane
+    cialo = b"WAVE" + b"fmt " + (16).to_bytes(4, "little") + fmt + b"data" + rozmiar.to_bytes(4, "little") + dane_bajty
+    zapisz(sciezka, b"RIFF" + min(len(cialo), 0xFFFFFFFF).to_bytes(4, "little") + cialo)
 
 
 def uciety(sciezka):
@@ -39,17 +65,103 @@ def katalog(sciezka):
     os.mkdir(sciezka)
 
 
-# name: (what is done to a copy of data/ (None: no data/ at all), error boxes expected, answer)
+def mapa(sciezka, komorki):
+    zapisz(sciezka, bytes(komorki))
+
+
+def plansza(zmien=None):
+    """A walled 25x25 board of pellets with the player in a corner, changed by zmien(cells)."""
+    k = [1 if r in (0, 24) or c in (0, 24) else 2 for r in range(25) for c in range(25)]
+    k[26] = 5
+    if zmien:
+        zmien(k)
+    return k
+
+
+def duchy_31(k):
+    for i in range(31):
+        k[25 * (2 + i // 20) + 2 + i % 20] = 3
+
+
+def bez_gracza(k):
+    k[26] = 2
+
+
+def bez_brzegu(k):
+    k[:] = [2] * 625
+    k[26] = 5
+
+
+def tylko_odczyt(tmp):
+    """The working directory read-only for a user that is not root (root would write anyway)."""
+    def przygotuj(katalog_roboczy):
+        os.chmod(tmp, 0o755)
+        for korzen, katalogi, pliki in os.walk(tmp):
+            for k in katalogi:
+                os.chmod(os.path.join(korzen, k), 0o755)
+            for p in pliki:
+                os.chmod(os.path.join(korzen, p), 0o644)
+        os.chmod(katalog_roboczy, 0o555)
+    return przygotuj
+
+
+def m(nazwa):
+    return lambda d: os.path.join(d, "mapy", nazwa)
+
+
+def g(nazwa):
+    return lambda d: os.path.join(d, "gfx", nazwa)
+
+
+def s(nazwa):
+    return lambda d: os.path.join(d, "sfx", nazwa)
+
+
+# Each case: what is done to a copy of data/ (None: no data/ at all), error messages expected,
+# the console answer, extra environment, and whether the game runs as an unprivileged user.
+Przypadek = collections.namedtuple("Przypadek", "zmiana bledow odpowiedz env nieuprzywilejowany",
+                                   defaults=(0, "2\n", None, False))
+LOSOWE = bytes(random.Random(7).randrange(256) for _ in range(5000))
 PRZYPADKI = {
-    "bez_data": (None, 0, "2\n"),
-    "pusta_intro_i_pierwsza": (lambda d: [zapisz(os.path.join(d, "mapy", n), b"") for n in ("intro.map", "1.map")], 0, "2\n"),
-    "intro_z_bajtow_ff": (lambda d: zapisz(os.path.join(d, "mapy", "intro.map"), b"\xff" * 700), 0, "2\n"),
-    "intro_katalogiem": (lambda d: katalog(os.path.join(d, "mapy", "intro.map")), 0, "2\n"),
-    "uciety_obrazek": (lambda d: uciety(os.path.join(d, "gfx", "mur.bmp")), 1, "2\n"),
-    "obrazek_8192_w_54_bajtach": (lambda d: naglowek_8192(os.path.join(d, "gfx", "mur.bmp")), 1, "2\n"),
-    "pusty_wav_wyjscia": (lambda d: zapisz(os.path.join(d, "sfx", "menu2.wav"), b""), 0, "2\n"),
-    "zamkniete_wejscie": (lambda d: None, 0, None),
+    "normalny": Przypadek(lambda d: None),
+    "bez_data": Przypadek(None),
+    "bez_folderu_mapy": Przypadek(lambda d: shutil.rmtree(os.path.join(d, "mapy"))),
+    "bez_folderu_gfx": Przypadek(lambda d: shutil.rmtree(os.path.join(d, "gfx"))),
+    "bez_folderu_sfx": Przypadek(lambda d: shutil.rmtree(os.path.join(d, "sfx"))),
+    "bez_intro": Przypadek(lambda d: os.remove(m("intro.map")(d))),
+    "bez_pierwszej": Przypadek(lambda d: os.remove(m("1.map")(d))),
+    "pusta_intro_i_pierwsza": Przypadek(lambda d: [zapisz(m(n)(d), b"") for n in ("intro.map", "1.map")]),
+    "krotka_intro": Przypadek(lambda d: mapa(m("intro.map")(d), [1] * 100)),
+    "intro_z_bajtow_ff": Przypadek(lambda d: zapisz(m("intro.map")(d), b"\xff" * 700)),
+    "intro_bez_brzegu": Przypadek(lambda d: mapa(m("intro.map")(d), plansza(bez_brzegu))),
+    "intro_z_31_duchami": Przypadek(lambda d: mapa(m("intro.map")(d), plansza(duchy_31))),
+    "intro_bez_gracza": Przypadek(lambda d: mapa(m("intro.map")(d), plansza(bez_gracza))),
+    "intro_katalogiem": Przypadek(lambda d: katalog(m("intro.map")(d))),
+    "losowy_obrazek": Przypadek(lambda d: zapisz(g("mur.bmp")(d), LOSOWE), 1),
+    "uciety_obrazek": Przypadek(lambda d: uciety(g("mur.bmp")(d)), 1),
+    "pusty_obrazek": Przypadek(lambda d: zapisz(g("mur.bmp")(d), b""), 1),
+    "obrazek_z_naglowkiem_108": Przypadek(lambda d: naglowek_108(g("mur.bmp")(d)), 1),
+    "obrazek_1x1": Przypadek(lambda d: obraz_1x1(g("mur.bmp")(d))),
+    "obrazek_8192_w_54_bajtach": Przypadek(lambda d: naglowek_8192(g("mur.bmp")(d)), 1),
+    "obrazek_katalogiem": Przypadek(lambda d: katalog(g("mur.bmp")(d)), 1),
+    "bez_wav_wyjscia": Przypadek(lambda d: os.remove(s("menu2.wav")(d))),
+    "zepsuty_wav_wyjscia": Przypadek(lambda d: zapisz(s("menu2.wav")(d), b"RIFF" + LOSOWE[:600])),
+    "pusty_wav_wyjscia": Przypadek(lambda d: zapisz(s("menu2.wav")(d), b"")),
+    "wav_obiecuje_4_gib": Przypadek(lambda d: wav(s("menu2.wav")(d), 22050, bytes(600), 0xFFFFFF00)),
+    "wav_na_dziesiec_minut": Przypadek(lambda d: wav(s("menu2.wav")(d), 1, bytes([128, 255] * 300))),
+    "bez_urzadzenia_dzwieku": Przypadek(lambda d: None, env={"SDL_AUDIODRIVER": "zaden"}),
+    "zamkniete_wejscie": Przypadek(lambda d: None, odpowiedz=None),
+    "smieci_na_wejsciu": Przypadek(lambda d: None, odpowiedz="\x01\x7f zzz 12 3\n\xff"),
+    "katalog_tylko_do_odczytu": Przypadek(lambda d: None, nieuprzywilejowany=True),
 }
+
+
+def szczyt_pamieci_kib(pid):
+    with open("/proc/%d/status" % pid) as f:
+        for wiersz in f:
+            if wiersz.startswith("VmHWM:"):
+                return int(wiersz.split()[1])
+    raise RuntimeError("no VmHWM")
 
 
 class ZleDane(unittest.TestCase):
@@ -58,23 +170,33 @@ class ZleDane(unittest.TestCase):
         return re.findall(r"^\s*(0x[0-9a-f]+) \"Error\"", drzewo, re.M)
 
     def test_kazdy_dochodzi_do_menu_i_wychodzi(self):
-        for nazwa, (zmiana, bledow, odpowiedz) in PRZYPADKI.items():
+        szczyty = {}
+        for nazwa, p in PRZYPADKI.items():
             with self.subTest(nazwa), tempfile.TemporaryDirectory() as tmp:
                 dane = os.path.join(tmp, "data")
-                if zmiana is not None:
+                if p.zmiana is not None:
                     shutil.copytree(os.path.join(ZRODLO, "data"), dane)
-                    zmiana(dane)
-                with Gra(odpowiedz=odpowiedz, dane=dane) as g:
-                    for _ in range(bledow):
+                    p.zmiana(dane)
+                opcje = {}
+                if p.nieuprzywilejowany:
+                    opcje = dict(program="setpriv", przed_startem=tylko_odczyt(tmp),
+                                 argumenty=["--reuid=65534", "--regid=65534", "--clear-groups", BIN])
+                with Gra(odpowiedz=p.odpowiedz, dane=dane, env=p.env, **opcje) as g:
+                    for _ in range(p.bledow):
                         # A box where SDL can show one, else the same text on standard error.
-                        czekaj(lambda: self.okna_bledu(g) or KONWERSJA in g.bledy(), 30, "the error")
+                        czekaj(lambda: self.okna_bledu(g) or BLAD.search(g.bledy()), 30, "the error")
                         for wid in self.okna_bledu(g):
                             g._x("xdotool", "key", "--window", wid, "Return")
                             czekaj(lambda: wid not in self.okna_bledu(g), 10, "the error box to close")
                     g.okno(30)
-                    g.klawisz("Return", "Down", "Return")
+                    g.klawisz("Return")
+                    szczyty[nazwa] = szczyt_pamieci_kib(g.proces.pid)
+                    g.klawisz("Down", "Return")
                     self.assertEqual(g.czekaj_na_koniec(15), 0, g.bledy())
                     self.assertEqual(self.okna_bledu(g), [])
+                if nazwa != "normalny":
+                    self.assertLessEqual(szczyty[nazwa], szczyty["normalny"] + ZAPAS_PAMIECI_KIB,
+                                         "peak memory, KiB, against a normal run's %d" % szczyty["normalny"])
 
 
 if __name__ == "__main__":

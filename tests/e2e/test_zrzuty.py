@@ -17,7 +17,7 @@ import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from zorbit_e2e import ZRODLO, Gra, czytaj_ppm, uruchom  # noqa: E402
+from zorbit_e2e import ZRODLO, Gra, czekaj, czytaj_ppm, uruchom  # noqa: E402
 
 WZORCE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "wzorce")
 BLOK = 8
@@ -56,6 +56,8 @@ def klatki(katalog):
     """Runs through the screens and yields (name, taker) for each: taker(path) saves it."""
     with Gra(odpowiedz="2\n", dane=dane(os.path.join(katalog, "a"), bez_ruchomych, ["intro.map", "1.map"])) as g:
         g.okno()
+        # A slow start (a loaded machine, a sanitizer build) maps the window before its first frame.
+        czekaj(lambda: len(set(g.piksele()[2][::997])) > 8, 30, "the first drawn frame")
         for nazwa, klawisz in (("tytul", None), ("menu", "Return"), ("plansza", "Return"),
                                ("gra", "Return"), ("menu_gry", "Escape")):
             if klawisz:

@@ -74,10 +74,11 @@ def zakoncz(proces):
 
 class Gra:
     def __init__(self, odpowiedz="2\n", dane=None, env=None, zamknij_wejscie=True, ekran="1024x768x24",
-                 argumenty=(), program=None):
+                 argumenty=(), program=None, przed_startem=None):
         self.odpowiedz = odpowiedz
         self.argumenty = list(argumenty)
         self.program = program or BIN
+        self.przed_startem = przed_startem   # called with the working directory before the game starts
         self.dane = dane
         self.env_dodatkowe = env or {}
         self.zamknij_wejscie = zamknij_wejscie
@@ -95,6 +96,8 @@ class Gra:
         self.env.update(self.env_dodatkowe)
         self.wyjscie_plik = open(os.path.join(self.katalog, "stdout.txt"), "w+b")
         self.bledy_plik = open(os.path.join(self.katalog, "stderr.txt"), "w+b")
+        if self.przed_startem:
+            self.przed_startem(self.katalog)
         try:
             self.proces = subprocess.Popen(
                 [self.program] + self.argumenty, cwd=self.katalog, env=self.env,

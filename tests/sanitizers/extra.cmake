@@ -4,7 +4,7 @@
 set(ZORBIT_BUDOWA_ASAN ${PROJECT_BINARY_DIR}/asan)
 set(ZORBIT_FLAGI_ASAN "-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer")
 add_test(NAME asan_budowa
-  COMMAND sh -c "\"$0\" -S \"$1\" -B \"$2\" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZORBIT_TESTS=OFF -DZORBIT_BENCH=OFF \"-DCMAKE_CXX_FLAGS=$3\" \"-DCMAKE_EXE_LINKER_FLAGS=$3\" >/dev/null && \"$0\" --build \"$2\" -j2 --target zorbit3d"
+  COMMAND sh -c "\"$0\" -S \"$1\" -B \"$2\" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZORBIT_TESTS=OFF -DZORBIT_BENCH=OFF \"-DCMAKE_CXX_FLAGS=$3\" \"-DCMAKE_EXE_LINKER_FLAGS=$3\" >/dev/null && \"$0\" --build \"$2\" -j2"
           ${CMAKE_COMMAND} ${PROJECT_SOURCE_DIR} ${ZORBIT_BUDOWA_ASAN} ${ZORBIT_FLAGI_ASAN})
 set_tests_properties(asan_budowa PROPERTIES LABELS asan FIXTURES_SETUP asan TIMEOUT 900)
 foreach(plik IN LISTS ZORBIT_E2E)
