@@ -194,7 +194,8 @@ class ZleDane(unittest.TestCase):
                     g.klawisz("Down", "Return")
                     self.assertEqual(g.czekaj_na_koniec(15), 0, g.bledy())
                     self.assertEqual(self.okna_bledu(g), [])
-                if nazwa != "normalny":
+                # A sanitizer's quarantine holds freed memory back: peaks say nothing there.
+                if nazwa != "normalny" and "ASAN_OPTIONS" not in os.environ:
                     self.assertLessEqual(szczyty[nazwa], szczyty["normalny"] + ZAPAS_PAMIECI_KIB,
                                          "peak memory, KiB, against a normal run's %d" % szczyty["normalny"])
 
