@@ -6,9 +6,9 @@
         g.zrzut("/tmp/a.png")
         status = g.czekaj_na_koniec(10)
 
-Every Gra starts Xvfb on a free display, runs build/zorbit3d (ZORBIT_BIN) in a fresh
-working directory whose data/ is the repository's (or the directory given as dane),
-answers the console question, and on leaving kills whatever is still running.
+Every Gra starts Xvfb on a free display, runs build/zorbit3d (ZORBIT_BIN, with the given
+argumenty) in a fresh working directory whose data/ is the repository's (or the directory
+given as dane), answers the console question, and on leaving kills whatever is still running.
 """
 import os
 import shutil
@@ -72,8 +72,10 @@ def zakoncz(proces):
 
 
 class Gra:
-    def __init__(self, odpowiedz="2\n", dane=None, env=None, zamknij_wejscie=True, ekran="1024x768x24"):
+    def __init__(self, odpowiedz="2\n", dane=None, env=None, zamknij_wejscie=True, ekran="1024x768x24",
+                 argumenty=()):
         self.odpowiedz = odpowiedz
+        self.argumenty = list(argumenty)
         self.dane = dane
         self.env_dodatkowe = env or {}
         self.zamknij_wejscie = zamknij_wejscie
@@ -92,7 +94,7 @@ class Gra:
         self.bledy_plik = open(os.path.join(self.katalog, "stderr.txt"), "w+b")
         try:
             self.proces = subprocess.Popen(
-                [BIN], cwd=self.katalog, env=self.env,
+                [BIN] + self.argumenty, cwd=self.katalog, env=self.env,
                 stdin=subprocess.PIPE if self.odpowiedz is not None else subprocess.DEVNULL,
                 stdout=self.wyjscie_plik, stderr=self.bledy_plik)
         except Exception:
