@@ -94,7 +94,7 @@ bool CzytajZdarzenie(std::string_view linia, Zdarzenie& z, uint32_t& ile)
     if (s.size() == ileSlow)
         return true;
     const std::string_view razy = s[ileSlow];
-    return razy.size() > 1 && razy[0] == 'x' && Liczba(razy.substr(1), UINT32_MAX, ile) && ile >= 2;
+    return razy.size() > 1 && razy[0] == 'x' && Liczba(razy.substr(1), NAJDLUZSZY_CIAG, ile) && ile >= 2;
 }
 
 bool CzytajPoziom(std::string_view slowo, PlikPoziomu& p)
@@ -161,7 +161,7 @@ void ZapiszNaglowek(std::ostream& wy, const NaglowekDema& n)
 
 void ZapisDema::Dopisz(const Zdarzenie& z)
 {
-    if (ile_ > 0 && ile_ < UINT32_MAX && z == ostatnie_) {
+    if (ile_ > 0 && ile_ < NAJDLUZSZY_CIAG && z == ostatnie_) {
         ++ile_;
         return;
     }

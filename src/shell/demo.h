@@ -18,6 +18,9 @@
 #include <vector>
 
 constexpr int WERSJA_DEMA = 1;
+// The longest run one line holds: more than an unseen window's idle steps within a
+// millisecond, and a bound on the work a short file can ask of a replay.
+constexpr uint32_t NAJDLUZSZY_CIAG = 100000;
 
 // A level file the game may read, by its name in data/mapy, with the CRC-32 of its bytes
 // (the checksum of zlib and PNG). Only the intro board may be missing.

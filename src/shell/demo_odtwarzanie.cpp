@@ -162,14 +162,17 @@ void OdtworzWTempie()
         StartMaszyny = CzasRzeczywisty();
     const unsigned uplynelo = CzasRzeczywisty() - *StartMaszyny;
     for (;;) {
-        if (Podejrzyj() && Czekajace->Rodzaj == RodzajZdarzenia::Krok
-            && UplynieloDema + Czekajace->Wartosc > uplynelo) {
+        const bool jest = Podejrzyj();
+        if (jest && Czekajace->Rodzaj == RodzajZdarzenia::Krok && UplynieloDema + Czekajace->Wartosc > uplynelo) {
             std::this_thread::sleep_for(std::chrono::milliseconds(1));   // not due yet: leave the core be
             return;
         }
+        const bool obraz = jest && Czekajace->Rodzaj == RodzajZdarzenia::Obraz;
         const Postep p = OdtworzZdarzenie();
         if (p != Postep::Dalej)
             ZakonczProgram(StatusOdtwarzania(p));
+        if (obraz)
+            return;   // a frame a pass, as GLUT drew them: the window's own events go on between
     }
 }
 

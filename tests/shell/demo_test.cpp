@@ -52,6 +52,16 @@ TEST(Demo, ZapisanyCzytaSieTakSamoAPowtorzeniaIdaJednaLinia)
     EXPECT_EQ(c.Blad(), "");
 }
 
+TEST(Demo, DlugiCiagDzieliSieNaLinie)
+{
+    std::ostringstream wy;
+    ZapisDema zapis(wy);
+    for (uint32_t i = 0; i < NAJDLUZSZY_CIAG + 2; ++i)
+        zapis.Dopisz({R::Krok, 0});
+    zapis.Dokoncz();
+    EXPECT_EQ(wy.str(), "i 0 x" + std::to_string(NAJDLUZSZY_CIAG) + "\ni 0 x2\n");
+}
+
 TEST(Demo, WindowsoweKonceLiniiIBrakOstatniegoNieSzkodza)
 {
     const std::string tekst = "zorbit3d-demo 1 crc32 intro.map=-\r\nseed 1\r\nstart 0\r\nk 27\r\nd";
@@ -87,6 +97,7 @@ TEST(Demo, ZlePlikiMowiaCoIGdzie)
         {std::string(NAGLOWEK) + "i 5 x1\n", "a.demo:4: cannot read the event \"i 5 x1\""},
         {std::string(NAGLOWEK) + "i 5 x\n", "a.demo:4: cannot read the event \"i 5 x\""},
         {std::string(NAGLOWEK) + "i 5 x2 x2\n", "a.demo:4: cannot read the event \"i 5 x2 x2\""},
+        {std::string(NAGLOWEK) + "i 0 x100001\n", "a.demo:4: cannot read the event \"i 0 x100001\""},
         {std::string(NAGLOWEK) + "\n", "a.demo:4: cannot read the event \"\""},
         {std::string(NAGLOWEK) + "k\x01\xff" + std::string(60, 'z') + "\n",
          "a.demo:4: cannot read the event \"k??zzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzz...\""},
