@@ -181,7 +181,11 @@ void CMapa::Rysuj()
     for (int r = 0; r < MAX; ++r)
         for (int c = 0; c < MAX; ++c)
             RysujKomorke(r, c, skala, KatObrotu);
+    Animuj();
+}
 
+void CMapa::Animuj()
+{
     // Kept: whole degrees only, so frames under 10 ms do not turn the pellets at all.
     const double kat = KatObrotu + 0.1 * Opoznienie;
     KatObrotu = static_cast<uint32_t>(static_cast<uint64_t>(kat));

@@ -28,15 +28,22 @@ void CMapa::Inicjalizuj()
     KatObrotu = 0;
 }
 
+std::string NazwaPlikuPoziomu(int32_t numer)
+{
+    if (numer == 0)
+        return "data/mapy/intro.map";
+    std::ostringstream nazwa;
+    nazwa << "data/mapy/" << numer << ".map";
+    return nazwa.str();
+}
+
 std::string CMapa::GetNazwaPliku()
 {
     if (Stan == Intro) {
-        NazwaPliku = "data/mapy/intro.map";
+        NazwaPliku = NazwaPlikuPoziomu(0);
     } else {
         ++LicznikPliku;
-        std::ostringstream nazwa;
-        nazwa << "data/mapy/" << LicznikPliku << ".map";
-        NazwaPliku = nazwa.str();
+        NazwaPliku = NazwaPlikuPoziomu(LicznikPliku);
     }
     return NazwaPliku;
 }

@@ -20,6 +20,9 @@ extern uint32_t IleDuchow;      // ghosts in play: Duch[0 .. IleDuchow-1]
 // Movement and eating: the cell code under the point (x, z); a point outside the grid reads as a wall.
 int8_t Komorka(float x, float z);
 
+// The level file with this number: 0 the intro board, n the n-th level ("data/mapy/n.map").
+std::string NazwaPlikuPoziomu(int32_t numer);
+
 class CMapa {
 public:
     std::string NazwaPliku;   // level file chosen by GetNazwaPliku
@@ -30,7 +33,8 @@ public:
     void Inicjalizuj();             // level counter and turn back to 0
     std::string GetNazwaPliku();    // names the next file to read (intro or next number)
     bool WczytajMape();             // reads NazwaPliku into Tablica; false if it cannot be opened or read
-    void Rysuj();                   // draws the board and advances its animation
+    void Rysuj();                   // draws the board, then Animuj
+    void Animuj();                  // turns the pellets and pulses the bonuses by the frame time
 };
 extern CMapa Mapa;
 

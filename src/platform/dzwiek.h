@@ -19,3 +19,6 @@ void UruchomDzwiek();
 
 // Exit and tests: closes the audio device and frees the loaded sounds; the next play opens it again.
 void ZamknijDzwiek();
+
+// Headless replay, before the game starts: every sound is silent and the device is never opened.
+void BezDzwieku();

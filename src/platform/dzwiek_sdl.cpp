@@ -64,6 +64,12 @@ void ZamknijDzwiek()
     Probowano = Otwarte = false;
 }
 
+void BezDzwieku()
+{
+    ZamknijDzwiek();
+    Probowano = true;   // as if opening had failed: PlaySoundA returns at once
+}
+
 bool PlaySoundA(const char* nazwa, void*, unsigned flagi)
 {
     if (nazwa == nullptr || !Otworz())

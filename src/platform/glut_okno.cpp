@@ -1,7 +1,5 @@
-// Clock, timers, redraw and swap on GLUT; the random source and the exit on the C library.
-#include "platform/losowanie.h"
+// Redraw, swap and the exit on GLUT and the C library.
 #include "platform/okno.h"
-#include "platform/zegar.h"
 
 #include <GL/freeglut.h>
 
@@ -12,6 +10,7 @@
 namespace {
 
 volatile std::sig_atomic_t Sygnal = 0;
+bool Bezokienny = false;
 
 void ZapamietajSygnal(int numer)
 {
@@ -28,19 +27,10 @@ void StrazSygnalow(int)
 
 } // namespace
 
-unsigned CzasOdStartu()
-{
-    return static_cast<unsigned>(glutGet(GLUT_ELAPSED_TIME));
-}
-
-void UstawTimer(unsigned ms, void (*fn)(int), int wartosc)
-{
-    glutTimerFunc(ms, fn, wartosc);
-}
-
 void ZadajPrzerysowania()
 {
-    glutPostRedisplay();
+    if (!Bezokienny)   // without glutInit, GLUT would end the program here
+        glutPostRedisplay();
 }
 
 void ZamienBufory()
@@ -64,12 +54,7 @@ void ZakonczenieZawszePrzezExit()
     glutTimerFunc(50, StrazSygnalow, 0);
 }
 
-int Losuj()
+void BezOkna()
 {
-    return std::rand();
-}
-
-void ZasiejLosowanie(unsigned ziarno)
-{
-    std::srand(ziarno);
+    Bezokienny = true;
 }

@@ -9,3 +9,6 @@ void ZamienBufory();              // Wyswietlaj: show the finished frame
 // program through std::exit (status 128 + signal, or 0 for the close), so that every way out
 // runs the cleanups registered with std::atexit.
 void ZakonczenieZawszePrzezExit();
+
+// Headless replay, before the game starts: there is no window, and redraw requests do nothing.
+void BezOkna();

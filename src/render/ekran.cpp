@@ -67,6 +67,14 @@ void Wyswietlaj()
     ZamienBufory();
 }
 
+// Wyswietlaj's changes to the game, in its order: the board's animation, then the player's
+// caught animation, which may take a life and change Stan.
+void KlatkaBezObrazu()
+{
+    Mapa.Animuj();
+    Zorbit.AnimujZlapanie();
+}
+
 void ZmianaRozmiaru(int w, int h)
 {
     // A minimised window reports height 0: keep a valid projection by counting it as 1.

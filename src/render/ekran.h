@@ -8,4 +8,5 @@ void UstawStanGL();                  // the fixed OpenGL state every frame relie
 // the eleven pictures of data/gfx), the maze and font lists that bind them, the clear colour.
 void PrzygotujGrafike(void (*tekstury)() = WczytajTekstury);
 void Wyswietlaj();                   // display callback: one complete frame, then the swap
+void KlatkaBezObrazu();              // headless replay: what Wyswietlaj changes in the game, undrawn
 void ZmianaRozmiaru(int w, int h);   // reshape callback: viewport and perspective

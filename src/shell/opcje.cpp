@@ -1,8 +1,9 @@
 // The command line: our long options, their checks and the usage text.
 #include "shell/opcje.h"
 
-#include <string>
+#include <filesystem>
 #include <ostream>
+#include <string>
 
 namespace {
 
@@ -69,6 +70,18 @@ Opcje CzytajOpcje(int& argc, char** argv)
     argc = zostaje;
     Sprawdz(o);
     return o;
+}
+
+void UstalSciezkiDema(Opcje& o)
+{
+    for (std::string* sciezka : {&o.Nagraj, &o.Odtworz}) {
+        std::error_code ec;   // without a working directory the name is kept as given
+        if (!sciezka->empty()) {
+            const std::filesystem::path pelna = std::filesystem::absolute(*sciezka, ec);
+            if (!ec)
+                *sciezka = pelna.string();
+        }
+    }
 }
 
 void DrukujUzycie(std::ostream& wy)

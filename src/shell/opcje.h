@@ -19,6 +19,10 @@ struct Opcje {
 // GLUT's own X options (-display, -geometry, ...) in place for glutInit.
 Opcje CzytajOpcje(int& argc, char** argv);
 
+// Start-up, before anything may change the working directory: the demo files as absolute
+// paths, so that they still name the same files afterwards.
+void UstalSciezkiDema(Opcje& o);
+
 // --help on standard output, or after a wrong option on standard error.
 void DrukujUzycie(std::ostream& wy);
 

@@ -61,6 +61,12 @@ void Timer(int)
     UstawTimer(1000, Timer, 0);
 }
 
+void UruchomZegary()
+{
+    UstawTimer(1000, Timer, 0);
+    CzasStary = CzasOdStartu();   // the first frame time is measured from here
+}
+
 void Inicjalizuj()
 {
     Stan = Intro;

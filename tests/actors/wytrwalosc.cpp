@@ -1,7 +1,11 @@
 // Soak run: every level in data/mapy (found at run time) and a few nasty boards, played for
 // hours of simulated time with random frame times and keys, checking after every frame that
 // no actor stands in a wall or off the grid and that the pellet count matches the board.
-#include "shell/przebieg.h"
+// Each board is level 1 of a game played as GLUT runs it and recorded: a failing run is kept
+// as a demo with its level files, which the real program replays.
+#include "shell/klawisze.h"
+#include "support/demo_gracz.h"
+#include "support/katalog_gry.h"
 #include "support/plansza.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +13,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <random>
 #include <string>
@@ -52,39 +57,42 @@ struct Plansza {
     std::function<void()> uloz;   // fills Tablica
 };
 
-// A new game on the board, as NowaGra sets it up, played from the first frame.
-void Zacznij(const Plansza& p)
+// The game's directory: the shipped intro board and the board as level 1, its only level.
+void PrzygotujPoziomy(const KatalogGry& katalog, const Plansza& p)
 {
-    IleJedzenia = 0;
-    Zorbit.Inicjalizuj();
+    std::ifstream intro(std::filesystem::path(ZORBIT_ZRODLO) / "data" / "mapy" / "intro.map", std::ios::binary);
+    katalog.ZapiszMape("intro.map", std::string(std::istreambuf_iterator<char>(intro), {}));
     p.uloz();
-    IleJedzenia = KulkiNaPlanszy();
-    RozstawAktorow();
-    Punkty = 0;
-    Stan = Gra;
+    katalog.ZapiszMape("1.map", std::string(reinterpret_cast<const char*>(Tablica), sizeof Tablica));
 }
 
-void Zagraj(const Plansza& p, std::mt19937& los)
+// Play goes on: any key through the title, the menu's first entry and the banner, and back
+// from the end screen (cleared or lost, the same board again); in play now and then an arrow.
+void Naciskaj(GraczDemo& gra, std::mt19937& los)
 {
-    CzystyStart();
-    Czas = CzasStary = 0;
-    Timer(0);
-    Zacznij(p);
+    if (Stan != Gra) {
+        gra.Klawisz(13);
+    } else if (los() % 8 == 0) {
+        const int KIERUNKI[4] = {KLAWISZ_LEWO, KLAWISZ_PRAWO, KLAWISZ_GORA, KLAWISZ_DOL};
+        gra.Specjalny(KIERUNKI[los() % 4]);
+    }
+}
+
+void Zagraj(const Plansza& p, std::mt19937& los, const std::filesystem::path& zachowaj)
+{
+    KatalogGry katalog;
+    PrzygotujPoziomy(katalog, p);
+    GraczDemo gra(los());
     std::uniform_int_distribution<unsigned> ms(0, 500);
-    const int32_t KIERUNKI[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
     for (int k = 0; k < KLATKI; ++k) {
-        fake::PrzesunCzas(ms(los));   // fires the ghosts' decisions and the bonus ticks
-        if (los() % 8 == 0) {
-            const int32_t* w = KIERUNKI[los() % 4];
-            Zorbit.ChcianyKierX = w[0];
-            Zorbit.ChcianyKierZ = w[1];
-        }
-        IdleStep();
-        Zorbit.AnimujZlapanie();
-        if (Stan == NextPlanszaTemp || Stan == KoniecTemp)
-            Zacznij(p);   // cleared or lost: the same board again
+        Naciskaj(gra, los);
+        gra.Przebieg(ms(los));   // fires the ghosts' decisions and the bonus ticks that are due
         const std::string b = Blad();
-        ASSERT_EQ("", b) << p.nazwa << ", frame " << k;
+        if (!b.empty()) {
+            const std::filesystem::path demo = ZachowajGre(gra.Zakoncz(), zachowaj);
+            FAIL() << p.nazwa << ", frame " << k << ": " << b << "\nThe run is kept in " << demo
+                   << "; replay it there with: zorbit3d --replay " << demo.filename().string() << " --dump";
+        }
     }
 }
 
@@ -139,8 +147,10 @@ TEST(Wytrwalosc, NikogoWScianieKulkiSieZgadzaja)
                                           : static_cast<unsigned>(std::strtoul(podane, nullptr, 10));
     SCOPED_TRACE("seed " + std::to_string(ziarno));
     std::mt19937 los(ziarno);
+    int numer = 0;
     for (const Plansza& p : Plansze(ziarno)) {
-        Zagraj(p, los);
+        const std::string nazwa = "zorbit-wytrwalosc-" + std::to_string(ziarno) + "-" + std::to_string(++numer);
+        Zagraj(p, los, std::filesystem::temp_directory_path() / nazwa);
         if (HasFatalFailure())
             return;
     }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -74,6 +75,20 @@ TEST(Opcje, ZleLinieMowiaCoNieTak)
         SCOPED_TRACE(p.slowa.front());
         EXPECT_EQ(Czytaj(p.slowa).opcje.Blad, p.blad);
     }
+}
+
+// The game may change into its data directory later: a demo's name must not depend on where it is.
+TEST(Opcje, PlikiDemaZPelnaSciezka)
+{
+    Opcje o = Czytaj({"--record", "gra.demo"}).opcje;
+    UstalSciezkiDema(o);
+    EXPECT_EQ(o.Nagraj, (std::filesystem::current_path() / "gra.demo").string());
+    EXPECT_EQ(o.Odtworz, "");
+
+    o = Czytaj({"--replay=/tmp/x/a.demo"}).opcje;
+    UstalSciezkiDema(o);
+    EXPECT_EQ(o.Odtworz, "/tmp/x/a.demo");
+    EXPECT_EQ(o.Nagraj, "");
 }
 
 TEST(Opcje, UzycieIWersja)

@@ -8,6 +8,7 @@
 #include "platform/zegar.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace fake {
 
@@ -19,6 +20,23 @@ std::vector<std::string> bledy;
 int przerysowania = 0;
 int zamiany = 0;
 
+namespace {
+
+int nastepnyNumer = 0;
+void (*podgladacz)(int) = nullptr;
+std::optional<GeneratorLosow> generator;
+
+void Odpal(std::vector<Timer>::iterator it)
+{
+    const Timer t = *it;
+    timery.erase(it);
+    if (podgladacz)
+        podgladacz(t.numer);
+    t.fn(t.wartosc);
+}
+
+} // namespace
+
 void Wyczysc()
 {
     czas = 0;
@@ -28,6 +46,9 @@ void Wyczysc()
     bledy.clear();
     przerysowania = 0;
     zamiany = 0;
+    nastepnyNumer = 0;
+    podgladacz = nullptr;
+    generator.reset();
 }
 
 void PrzesunCzas(unsigned ms)
@@ -38,10 +59,8 @@ void PrzesunCzas(unsigned ms)
             [](const Timer& a, const Timer& b) { return a.kiedy < b.kiedy; });
         if (najblizszy == timery.end() || najblizszy->kiedy > cel)
             break;
-        Timer t = *najblizszy;
-        timery.erase(najblizszy);
-        czas = t.kiedy;
-        t.fn(t.wartosc);
+        czas = najblizszy->kiedy;
+        Odpal(najblizszy);
     }
     czas = cel;
 }
@@ -64,7 +83,33 @@ unsigned CzasOdStartu()
 
 void UstawTimer(unsigned ms, void (*fn)(int), int wartosc)
 {
-    fake::timery.push_back({fake::czas + ms, fn, wartosc});
+    fake::timery.push_back({fake::czas + ms, fn, wartosc, fake::nastepnyNumer++});
+}
+
+void PodgladajTimery(void (*kto)(int))
+{
+    fake::podgladacz = kto;
+}
+
+// The fake clock is already under the test's control: a demo's time simply sets it.
+void UstawCzasDema(unsigned ms)
+{
+    fake::czas = ms;
+}
+
+bool OdpalTimer(int numer)
+{
+    const auto it = std::find_if(fake::timery.begin(), fake::timery.end(),
+                                 [numer](const fake::Timer& t) { return t.numer == numer; });
+    if (it == fake::timery.end())
+        return false;
+    fake::Odpal(it);
+    return true;
+}
+
+unsigned CzasRzeczywisty()
+{
+    return fake::czas;
 }
 
 void ZadajPrzerysowania()
@@ -77,6 +122,9 @@ void ZamienBufory()
     ++fake::zamiany;
 }
 
+void BezOkna() {}
+void BezDzwieku() {}
+
 void ZakonczProgram(int status)
 {
     throw fake::Wyjscie{status};
@@ -85,14 +133,18 @@ void ZakonczProgram(int status)
 int Losuj()
 {
     if (fake::losy.empty())
-        return 0;
+        return fake::generator ? LosZ(*fake::generator) : 0;
     int r = fake::losy.front();
     fake::losy.pop_front();
     return r;
 }
 
-// The draws are scripted: a seed changes nothing.
-void ZasiejLosowanie(unsigned) {}
+// Scripted draws come first; a seed gives the rest the real source's sequence, so that a game
+// played on the fake replays the same in the real program.
+void ZasiejLosowanie(unsigned ziarno)
+{
+    fake::generator.emplace(ziarno);
+}
 
 void PokazBlad(const char* tekst)
 {
