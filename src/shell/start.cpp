@@ -32,10 +32,11 @@ bool PelnyEkran(TrybOkna tryb)
 // The window with its fixed GL state, pictures and lists, the sound, and every way out through exit.
 void OtworzOkno(int& argc, char** argv, bool pelnyEkran)
 {
-    glutInit(&argc, argv);
-    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+    // Size and place before glutInit, so that GLUT's own -geometry, when given, overrides them.
     glutInitWindowSize(640, 480);
     glutInitWindowPosition(0, 0);
+    glutInit(&argc, argv);
+    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     glutCreateWindow("Zorbit3D");
     if (pelnyEkran) {
         glutFullScreen();

@@ -45,6 +45,10 @@ class Opcje(unittest.TestCase):
         wynik = uruchom_bez_okna("--window", "-display", ":4097")
         self.assertEqual(wynik.returncode, 1)
         self.assertIn(b"failed to open display ':4097'", wynik.stderr)
+        # -geometry is GLUT's too, and wins over the game's own 640x480 at the corner.
+        for geometria, okno in (("320x200+10+20", (10, 20, 320, 200)), ("400x300", (0, 0, 400, 300))):
+            with self.subTest(geometria), Gra(odpowiedz=None, argumenty=["-geometry", geometria, "--window"]) as g:
+                self.assertEqual(g.geometria(), okno)
 
     def test_bez_danych_nigdzie_mowi_jedna_linie(self):
         with Gra(dane=False, argumenty=["--window"]) as g:
