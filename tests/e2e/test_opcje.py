@@ -1,5 +1,6 @@
 """The command line and the installed game on the real program: options, and a staged
 installation started from a working directory that has no data/."""
+import filecmp
 import os
 import subprocess
 import sys
@@ -7,10 +8,20 @@ import tempfile
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from zorbit_e2e import BIN, Gra, czekaj, uruchom  # noqa: E402
+from zorbit_e2e import BIN, ZRODLO, Gra, czekaj, uruchom  # noqa: E402
 
 PYTANIE = "[1] Pelen ekran"
 BRAK_DANYCH = "zorbit3d: no data/ in the working directory nor in "
+
+
+def pliki(korzen):
+    """Every file under korzen, relative to it, with its size and modification time."""
+    wynik = {}
+    for katalog, _, nazwy in os.walk(korzen):
+        for nazwa in nazwy:
+            s = os.stat(os.path.join(katalog, nazwa))
+            wynik[os.path.relpath(os.path.join(katalog, nazwa), korzen)] = (s.st_size, s.st_mtime_ns)
+    return wynik
 
 
 def uruchom_bez_okna(*argumenty):
@@ -74,19 +85,24 @@ class Instalacja(unittest.TestCase):
         cls.korzen.cleanup()
 
     def test_uklad_plikow(self):
+        # The whole data tree, byte for byte: a folder or a level added to data/ must be installed too.
         dane = os.path.join(self.korzen.name, "usr", "share", "games", "zorbit3d", "data")
         self.assertTrue(os.access(self.program, os.X_OK))
-        for plik in ("mapy/intro.map", "mapy/1.map", "gfx/zorbit.bmp", "sfx/menu2.wav"):
-            self.assertTrue(os.path.isfile(os.path.join(dane, plik)), plik)
+        zrodlo = os.path.join(ZRODLO, "data")
+        self.assertEqual(sorted(pliki(dane)), sorted(pliki(zrodlo)))
+        for plik in pliki(zrodlo):
+            self.assertTrue(filecmp.cmp(os.path.join(zrodlo, plik), os.path.join(dane, plik), shallow=False), plik)
 
     def test_z_obcego_katalogu_gra_i_wychodzi(self):
-        with Gra(dane=False, program=self.program, argumenty=["--window"]) as g:
+        przed = pliki(self.korzen.name)
+        with Gra(dane=False, program=self.program, argumenty=["--window"], env={"ZORBIT_DANE": ""}) as g:
             g.okno()
             # The title shows the intro board: the pictures and the maps were found.
             czekaj(lambda: len(set(g.piksele()[2][::4096])) > 8, 10, "a drawn intro board")
             g.klawisz("Return", "Down", "Return")
             self.assertEqual(g.czekaj_na_koniec(10), 0)
             self.assertNotIn(BRAK_DANYCH, g.bledy())
+        self.assertEqual(pliki(self.korzen.name), przed, "the game wrote into its installed tree")
 
 
 if __name__ == "__main__":
