@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds Zorbit3D for playing (no tests, no benchmarks) into build-gra/ and starts it from the
 # repository root, where data/ lies. Quiet when all goes well; a failed step shows its output.
+# The set-up speaks for itself: one "Installing: ..." line while packages come, errors as they are.
 set -euo pipefail
 cd "$(dirname "$0")"
 log=$(mktemp)
@@ -12,7 +13,7 @@ krok() {
     exit 1
   fi
 }
-krok scripts/przygotuj.sh gra
+scripts/przygotuj.sh gra
 krok cmake -S . -B build-gra -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZORBIT_TESTS=OFF -DZORBIT_BENCH=OFF
 krok cmake --build build-gra -j"$(nproc)"
 exec ./build-gra/zorbit3d "$@"
