@@ -84,6 +84,7 @@ class Gra:
         self.zamknij_wejscie = zamknij_wejscie
         self.ekran = ekran
         self.wid = None
+        self.szczyt_kib = None
 
     # -- lifecycle -------------------------------------------------------
     def __enter__(self):
@@ -136,7 +137,7 @@ class Gra:
     def okno(self, timeout=20):
         """The id of the window titled Zorbit3D, once it is mapped."""
         def znajdz():
-            if self.proces.poll() is not None:
+            if not self.dziala():
                 raise BladE2E("the game ended with %s before its window showed:\n%s" % (self.proces.returncode, self.konsola()))
             ids = self._x("xdotool", "search", "--onlyvisible", "--name", "^Zorbit3D$", sprawdz=False).split()
             return ids[0] if ids else None
@@ -165,10 +166,7 @@ class Gra:
             try:
                 self._x("xdotool", "key", "--window", self.okno(), nazwa)
             except BladE2E:
-                try:
-                    self.proces.wait(2)
-                except subprocess.TimeoutExpired:
-                    pass
+                self._odbierz(2)
                 if self.dziala():
                     raise
                 return
@@ -196,14 +194,31 @@ class Gra:
             return f.read().decode(errors="replace")
 
     def dziala(self):
-        return self.proces.poll() is None
+        return self._odbierz(0) is None
 
     def czekaj_na_koniec(self, timeout=10):
-        """The game's exit status; raises if it is still running after timeout seconds."""
-        try:
-            return self.proces.wait(timeout)
-        except subprocess.TimeoutExpired:
+        """The game's exit status; raises if it is still running after timeout seconds. Once it
+        has ended, szczyt_kib holds its peak resident memory over the whole run."""
+        status = self._odbierz(timeout)
+        if status is None:
             raise BladE2E("the game did not end within %s s" % timeout)
+        return status
+
+    def _odbierz(self, timeout):
+        """Reaps the game if it ends within timeout seconds, keeping the peak memory that the kernel
+        accounted to it (ru_maxrss, KiB); None while it runs."""
+        if self.proces.returncode is not None:
+            return self.proces.returncode
+        koniec = time.monotonic() + timeout
+        while True:
+            pid, status, zuzycie = os.wait4(self.proces.pid, os.WNOHANG)
+            if pid:
+                self.proces.returncode = os.waitstatus_to_exitcode(status)
+                self.szczyt_kib = zuzycie.ru_maxrss
+                return self.proces.returncode
+            if time.monotonic() >= koniec:
+                return None
+            time.sleep(0.02)
 
 
 def czytaj_ppm(sciezka):
