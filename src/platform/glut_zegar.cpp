@@ -20,18 +20,25 @@ void (*Podgladacz)(int) = nullptr;
 bool ZDema = false;
 unsigned CzasDema = 0;
 
-// GLUT hands back the number; the table gives the game's callback and value.
-void Odpal(int numer)
+// GLUT (or the replay) hands back the number; the table gives the game's callback and value.
+// False when no timer of that number is armed.
+bool Odpal(int numer)
 {
     const auto it = std::find_if(Uzbrojone.begin(), Uzbrojone.end(),
                                  [numer](const Uzbrojony& u) { return u.numer == numer; });
     if (it == Uzbrojone.end())
-        return;
+        return false;
     const Uzbrojony u = *it;
     Uzbrojone.erase(it);
     if (Podgladacz)
         Podgladacz(numer);
     u.fn(u.wartosc);
+    return true;
+}
+
+void OdpalZGlut(int numer)
+{
+    Odpal(numer);
 }
 
 } // namespace
@@ -46,7 +53,7 @@ void UstawTimer(unsigned ms, void (*fn)(int), int wartosc)
     const int numer = NastepnyNumer++;
     Uzbrojone.push_back({numer, fn, wartosc});
     if (!ZDema)
-        glutTimerFunc(ms, Odpal, numer);
+        glutTimerFunc(ms, OdpalZGlut, numer);
 }
 
 void PodgladajTimery(void (*kto)(int))
@@ -62,11 +69,7 @@ void UstawCzasDema(unsigned ms)
 
 bool OdpalTimer(int numer)
 {
-    const bool jest = std::any_of(Uzbrojone.begin(), Uzbrojone.end(),
-                                  [numer](const Uzbrojony& u) { return u.numer == numer; });
-    if (jest)
-        Odpal(numer);
-    return jest;
+    return Odpal(numer);
 }
 
 unsigned CzasRzeczywisty()
