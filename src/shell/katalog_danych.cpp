@@ -27,13 +27,19 @@ fs::path ZainstalowanyKatalog()
     return (program.parent_path() / ZORBIT_DANE_WZGLEDNE).lexically_normal();
 }
 
+// Where to look when the working directory has no data/: the override when set, else the installed root.
+fs::path Zapasowy(const char* nadpisanie, const fs::path& zainstalowany)
+{
+    return nadpisanie && *nadpisanie ? fs::path(nadpisanie) : zainstalowany;
+}
+
 } // namespace
 
 fs::path WybierzKatalogDanych(const char* nadpisanie, const fs::path& zainstalowany)
 {
     if (MaDane("."))
         return ".";
-    const fs::path inny = nadpisanie && *nadpisanie ? fs::path(nadpisanie) : zainstalowany;
+    const fs::path inny = Zapasowy(nadpisanie, zainstalowany);
     return MaDane(inny) ? inny : fs::path();
 }
 
@@ -46,8 +52,7 @@ void WejdzDoKatalogDanych(std::ostream& bledy)
     if (!katalog.empty() && katalog != ".")
         fs::current_path(katalog, blad);
     if (katalog.empty() || blad) {
-        const fs::path szukany = nadpisanie && *nadpisanie ? fs::path(nadpisanie) : zainstalowany;
-        bledy << "zorbit3d: no data/ in the working directory nor in " << szukany.string()
+        bledy << "zorbit3d: no data/ in the working directory nor in " << Zapasowy(nadpisanie, zainstalowany).string()
               << "; playing without it" << std::endl;
     }
 }

@@ -15,11 +15,7 @@ bool Wartosc(const std::string& arg, const char* nazwa, int& i, int argc, char**
     if (arg.compare(0, przedrostek.size(), przedrostek) == 0) {
         cel = arg.substr(przedrostek.size());
     } else if (arg == nazwa) {
-        if (i + 1 >= argc) {
-            blad = std::string("option ") + nazwa + " needs a file name";
-            return true;
-        }
-        cel = argv[++i];
+        cel = i + 1 < argc ? argv[++i] : "";
     } else {
         return false;
     }
