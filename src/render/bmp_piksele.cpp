@@ -72,6 +72,17 @@ Wynik DekodujWiersze(const Bajty& plik, const Opis& opis, uint8_t* wynik)
     for (uint64_t s = 0; s < uint64_t(opis.Wysokosc); ++s) {
         const uint8_t* wiersz = plik.Dane + opis.PoczatekPikseli + s * krok;
         const uint64_t y = opis.OdGory ? uint64_t(opis.Wysokosc) - 1 - s : s;
+        // 24-bit rows are always blue-green-red bytes (bit fields are refused there): they are
+        // only put in order, as the general path would spend most of a big picture's load on them.
+        if (opis.Bity == 24) {
+            uint8_t* cel = wynik + y * szerokosc * 3;
+            for (uint64_t x = 0; x < szerokosc; ++x) {
+                cel[3 * x] = wiersz[3 * x + 2];
+                cel[3 * x + 1] = wiersz[3 * x + 1];
+                cel[3 * x + 2] = wiersz[3 * x];
+            }
+            continue;
+        }
         for (uint64_t x = 0; x < szerokosc; ++x) {
             Rgb kolor;
             if (!Kolor(opis, Wartosc(wiersz, size_t(x), opis.Bity), kolor))
