@@ -1,7 +1,7 @@
 // Frames per second of the real frame in play: IdleStep then Wyswietlaj (with the swap) in a
 // GLUT window, on a full board with 30 ghosts. Prints the rate and the CPU time per frame of
 // the game step and of the drawing (process CPU time, so the renderer's threads count too).
-//   kadr_fps WIDTH HEIGHT SECONDS
+//   kadr_fps WIDTH HEIGHT SECONDS [corner|middle]   (where the player stands; corner by default)
 #include "plansza_pelna.h"
 
 #include "actors/zorbit.h"
@@ -15,6 +15,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 
 namespace {
@@ -67,6 +68,7 @@ int main(int argc, char** argv)
     const int w = argc > 1 ? std::atoi(argv[1]) : 640;
     const int h = argc > 2 ? std::atoi(argv[2]) : 480;
     P.sekundy = argc > 3 ? std::atof(argv[3]) : 5.0;
+    const Widok widok = argc > 4 && std::strcmp(argv[4], "middle") == 0 ? Widok::Srodek : Widok::Naroznik;
     int argcGlut = 1;
     glutInit(&argcGlut, argv);
     glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_CONTINUE_EXECUTION);
@@ -75,7 +77,7 @@ int main(int argc, char** argv)
     glutInitWindowPosition(0, 0);
     glutCreateWindow("Zorbit3D");
     PrzygotujGrafike();
-    NowaGraNaPelnejPlanszy();
+    NowaGraNaPelnejPlanszy(widok);
 
     glutDisplayFunc(MierzonaKlatka);
     glutReshapeFunc(ZmianaRozmiaru);

@@ -7,7 +7,7 @@
 
 namespace {
 
-void PelnaPlansza()
+void PelnaPlansza(Widok widok)
 {
     IleJedzenia = 0;
     for (int r = 0; r < MAX; ++r) {
@@ -20,7 +20,10 @@ void PelnaPlansza()
     for (int i = 0; i < static_cast<int>(MAX_DUCHOW); ++i)
         Tablica[3 + 2 * (i % 10)][5 + 6 * (i / 10)] = KOD_START_DUCHA;
     Tablica[3][3] = Tablica[3][21] = Tablica[21][3] = Tablica[21][21] = KOD_BONUS;
-    Tablica[1][1] = KOD_START_ZORBITA;
+    if (widok == Widok::Srodek)
+        Tablica[13][13] = KOD_START_ZORBITA;
+    else
+        Tablica[1][1] = KOD_START_ZORBITA;
     for (const auto& wiersz : Tablica)
         for (int8_t k : wiersz)
             IleJedzenia += k == KOD_JEDZENIE;
@@ -28,10 +31,10 @@ void PelnaPlansza()
 
 } // namespace
 
-void NowaGraNaPelnejPlanszy()
+void NowaGraNaPelnejPlanszy(Widok widok)
 {
     Zorbit.Inicjalizuj();
-    PelnaPlansza();
+    PelnaPlansza(widok);
     RozstawAktorow();
     Mapa.LicznikPliku = 1;
     Stan = Gra;
