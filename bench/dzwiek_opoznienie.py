@@ -16,8 +16,10 @@ How it is timed:
   at byte E and arrived at time A was written (E - b) / rate earlier; the rate is measured from
   the arrivals themselves. So the result does not depend on the block nor on the program's own
   buffer size, and the reference program is measured the same way as the game.
-- The press is timed when `xdotool key` exits: sending the key is the last thing it does, while
-  its start is several ms earlier (connecting, reading the keymap).
+- The keys go through one `xdotool -` that reads its commands from a pipe: it is connected and
+  waiting, so it sends a key well under a millisecond after its line is written, and the line's
+  time is the press's. A fresh `xdotool key` per press spends 5 to 10 ms connecting and reading
+  the keymap first, and when it exits it may already be late by a scheduling slice.
 - Before each press the output has been silent for a while, plus a random pause, so that the
   presses do not fall at one phase of the program's audio buffer.
 Non-silent means a non-zero byte: the device format must be a signed one (silence is zeros).
@@ -116,9 +118,33 @@ def xdotool(env, *argumenty):
 
 
 def nacisnij(env, okno, klawisz):
-    """Presses and releases one key in the window; returns the time of the press."""
+    """Presses and releases one key in the window, for the preparing before the measured presses."""
     xdotool(env, "key", "--delay", "0", "--window", okno, klawisz)
-    return time.monotonic()
+
+
+class Klawiatura:
+    """One xdotool for every measured press."""
+
+    def __init__(self, env, okno):
+        self.okno = okno
+        self.proces = subprocess.Popen(["xdotool", "-"], env=env, stdin=subprocess.PIPE,
+                                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def nacisnij(self, klawisz):
+        """Presses and releases one key; returns the time of the press."""
+        linia = ("key --delay 0 --window %s %s\n" % (self.okno, klawisz)).encode()
+        teraz = time.monotonic()
+        self.proces.stdin.write(linia)
+        self.proces.stdin.flush()
+        return teraz
+
+    def zamknij(self):
+        self.proces.stdin.close()
+        try:
+            self.proces.wait(5)
+        except subprocess.TimeoutExpired:
+            self.proces.kill()
+            self.proces.wait()
 
 
 def ekran():
@@ -170,22 +196,26 @@ def zmierz(komenda, klawisz, ile, env, przygotuj=None, okno=".", katalog=None):
         program = subprocess.Popen(komenda, env=srodowisko, cwd=katalog,
                                    stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         proby = []
+        klawiatura = None
         try:
             wid = xdotool(srodowisko, "search", "--sync", "--onlyvisible", "--name", okno).split()[0]
             if przygotuj:
                 przygotuj(srodowisko, wid)
+            klawiatura = Klawiatura(srodowisko, wid)
             for i in range(ile):
                 if not wyjscie.czekaj(lambda p: cisza_od(p, CISZA_PRZED), 10):
                     raise RuntimeError("the program's output never went silent")
                 time.sleep(random.uniform(0, 0.05))
                 with wyjscie.zmiana:
                     od = len(wyjscie.przyjecia)
-                nacisniety = nacisnij(srodowisko, wid, klawisze[i % len(klawisze)])
+                nacisniety = klawiatura.nacisnij(klawisze[i % len(klawisze)])
                 przyjecie = wyjscie.czekaj(lambda p: pierwszy_dzwiek(p, od), CZEKANIE_NA_DZWIEK)
                 if przyjecie:
                     proby.append((nacisniety, przyjecie))
             tempo = wyjscie.tempo()
         finally:
+            if klawiatura:
+                klawiatura.zamknij()
             zakoncz(program)
             zakoncz(x)
             wyjscie.zamknij()
