@@ -8,7 +8,7 @@ set -euo pipefail
 GRA=(
   build-essential cmake pkg-config
   libglut-dev libglu1-mesa-dev libgl1-mesa-dev libgl1-mesa-dri
-  libsdl2-dev libsdl2-mixer-dev
+  libsdl2-dev
 )
 TESTY=(
   libegl-dev

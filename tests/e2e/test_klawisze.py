@@ -19,7 +19,7 @@ SZUM = 64        # shorter runs of one level are mixing edges, not sounds
 
 
 def zapisz_ton(sciezka, amplituda, sekundy):
-    """A square wave of +-amplituda in the device's own format, so the mixer copies it unchanged."""
+    """A square wave of +-amplituda in the device's own format, so the sound layer copies it unchanged."""
     ramek = int(CZESTOTLIWOSC * sekundy)
     probki = array.array("h")
     for i in range(ramek):
