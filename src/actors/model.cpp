@@ -4,6 +4,7 @@
 #include "actors/zorbit.h"
 
 #include "render/tekstury.h"
+#include "render/wypelnienie.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -56,8 +57,11 @@ void CZorbit::Rysuj()
     glPushMatrix();
     if (!Zlapany) {
         glColor4f(1.0f, 1.0f, 1.0f, AlfaBonusu());
+        // Blended, the far side of the ball adds to the picture: both faces are drawn then.
         if (Przezroczysty)
             glEnable(GL_BLEND);
+        else
+            OdrzucajTyly();
         glTranslatef(PozX, 0.5f, PozZ);
         ObrocWgKursu(Kat);
     } else {
@@ -65,11 +69,13 @@ void CZorbit::Rysuj()
         glTranslatef(PozX, static_cast<float>(std::sin(FazaZlapania)), PozZ);
         ObrocWgKursu(Kat);
         glRotatef(ObrotZlapania, 0.0f, 0.0f, 1.0f);
+        OdrzucajTyly();
         // The matrix already holds this frame's values; the advance is for the next one.
         AnimujZlapanie();
     }
     if (Kwadryka)
         gluSphere(Kwadryka, 0.5, 15, 15);
+    PrzestanOdrzucac();
     glPopMatrix();
     if (Przezroczysty)
         glDisable(GL_BLEND);

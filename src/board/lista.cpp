@@ -4,10 +4,12 @@
 
 #include "render/kwadryka.h"
 #include "render/tekstury.h"
+#include "render/wypelnienie.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <algorithm>
 #include <cmath>
 
 uint32_t Sciana = 0, Jedzenie = 0, Podloga = 0, Mur = 0, Bonus = 0;
@@ -150,6 +152,56 @@ void RysujKomorke(int r, int c, float skalaBonusu, uint32_t kat)
     glPopMatrix();
 }
 
+struct Komorka {
+    float glebia;  // the centre's distance in front of the camera, along its view
+    int r, c;
+};
+
+// The inner wall cells, nearest the camera first; the inverse of the view is not needed,
+// the model-view's third row gives each centre's depth.
+const Komorka* ScianyOdPrzodu(int& ile)
+{
+    static Komorka sciany[MAX * MAX];
+    GLfloat m[16];
+    glGetFloatv(GL_MODELVIEW_MATRIX, m);
+    ile = 0;
+    for (int r = 1; r < MAX - 1; ++r)
+        for (int c = 1; c < MAX - 1; ++c)
+            if (Tablica[r][c] == KOD_SCIANA) {
+                const float x = r + 0.5f, y = 0.5f, z = c + 0.5f;
+                sciany[ile++] = {-(m[2] * x + m[6] * y + m[10] * z + m[14]), r, c};
+            }
+    std::sort(sciany, sciany + ile, [](const Komorka& a, const Komorka& b) { return a.glebia < b.glebia; });
+    return sciany;
+}
+
+// In row order; or the inner walls nearest first, so that depth rejects what they hide,
+// then the rest in row order.
+void RysujKomorki(float skalaBonusu, uint32_t kat)
+{
+    const bool odPrzodu = Wypelnienie.odPrzodu;
+    if (odPrzodu) {
+        int ile = 0;
+        const Komorka* sciany = ScianyOdPrzodu(ile);
+        for (int i = 0; i < ile; ++i)
+            RysujKomorke(sciany[i].r, sciany[i].c, skalaBonusu, kat);
+    }
+    for (int r = 0; r < MAX; ++r)
+        for (int c = 0; c < MAX; ++c)
+            if (!odPrzodu || Tablica[r][c] != KOD_SCIANA)
+                RysujKomorke(r, c, skalaBonusu, kat);
+}
+
+// Drawn first, the floor won every tie of depth; drawn last, it wins them by passing on equal.
+void RysujPodloge()
+{
+    glBindTexture(GL_TEXTURE_2D, texture[TEKSTURA_PODLOGI]);
+    if (Wypelnienie.podlogaNaKoniec)
+        glDepthFunc(GL_LEQUAL);
+    glCallList(Podloga);
+    glDepthFunc(GL_LESS);
+}
+
 } // namespace
 
 void GenerujListe()
@@ -172,15 +224,14 @@ void GenerujListe()
 
 void CMapa::Rysuj()
 {
-    glBindTexture(GL_TEXTURE_2D, texture[TEKSTURA_PODLOGI]);
-    glCallList(Podloga);
+    if (!Wypelnienie.podlogaNaKoniec)
+        RysujPodloge();
     RysujMury();
-
     // Kept: a scale of zero or below is used as it comes: the sphere shrinks to a point or turns inside out.
     const float skala = static_cast<float>(std::sin(static_cast<double>(FazaBonusu)) + 0.3);
-    for (int r = 0; r < MAX; ++r)
-        for (int c = 0; c < MAX; ++c)
-            RysujKomorke(r, c, skala, KatObrotu);
+    RysujKomorki(skala, KatObrotu);
+    if (Wypelnienie.podlogaNaKoniec)
+        RysujPodloge();
     Animuj();
 }
 
