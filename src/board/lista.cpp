@@ -66,13 +66,17 @@ void KompilujPlaska(uint32_t lista, float r, float g, float b, const Bok& plaska
     glEndList();
 }
 
+// The name the bonus list binds: the slot's when the list was compiled.
+uint32_t TeksturaListyBonusu = 0;
+
 void KompilujBonus()
 {
     // The quadric lives as long as the list that used it: it goes at exit with the others.
     GLUquadric* kula = nullptr;
     DajKwadryke(kula);
+    TeksturaListyBonusu = texture[TEKSTURA_BONUSU];
     glNewList(Bonus, GL_COMPILE);
-    glBindTexture(GL_TEXTURE_2D, texture[TEKSTURA_BONUSU]);
+    glBindTexture(GL_TEXTURE_2D, TeksturaListyBonusu);
     if (kula)
         gluSphere(kula, 0.2, 10, 10);
     glEndList();
@@ -127,28 +131,37 @@ void RysujBonus(float skala, uint32_t kat)
     glPopMatrix();
 }
 
-void RysujKomorke(int r, int c, float skalaBonusu, uint32_t kat)
+bool Rysowana(uint8_t kod)
 {
+    return kod == KOD_SCIANA || kod == KOD_JEDZENIE || kod == KOD_BONUS;
+}
+
+// The picture a kind of cell is drawn with (the bonus list binds its own) and the colour.
+void Wiaz(uint8_t kod)
+{
+    if (kod == KOD_SCIANA)
+        glBindTexture(GL_TEXTURE_2D, texture[TEKSTURA_SCIANY]);
+    else if (kod == KOD_JEDZENIE)
+        glBindTexture(GL_TEXTURE_2D, texture[TEKSTURA_JEDZENIA]);
+    else
+        glColor3f(1.0f, 1.0f, 1.0f);
+}
+
+// A cell of one of the drawn kinds, its picture already bound.
+void RysujKsztalt(int r, int c, float skalaBonusu, uint32_t kat)
+{
+    const uint8_t kod = Tablica[r][c];
+    // Kept: a border wall is bound but not drawn; the outer strips already cover it.
+    if (kod == KOD_SCIANA && NaObwodzie(r, c))
+        return;
     glPushMatrix();
     glTranslatef(static_cast<float>(r), 0.0f, static_cast<float>(c));
-    switch (Tablica[r][c]) {
-    case KOD_SCIANA:
-        // Kept: a border wall is bound but not drawn; the outer strips already cover it.
-        glBindTexture(GL_TEXTURE_2D, texture[TEKSTURA_SCIANY]);
-        if (!NaObwodzie(r, c))
-            glCallList(Sciana);
-        break;
-    case KOD_JEDZENIE:
-        glBindTexture(GL_TEXTURE_2D, texture[TEKSTURA_JEDZENIA]);
+    if (kod == KOD_SCIANA)
+        glCallList(Sciana);
+    else if (kod == KOD_JEDZENIE)
         RysujJedzenie(kat);
-        break;
-    case KOD_BONUS:
-        glColor3f(1.0f, 1.0f, 1.0f);
+    else
         RysujBonus(skalaBonusu, kat);
-        break;
-    default:
-        break;
-    }
     glPopMatrix();
 }
 
@@ -157,9 +170,9 @@ struct Komorka {
     int r, c;
 };
 
-// The inner wall cells, nearest the camera first; the inverse of the view is not needed,
-// the model-view's third row gives each centre's depth.
-const Komorka* ScianyOdPrzodu(int& ile)
+// The inner wall cells, in row order or nearest the camera first; the inverse of the view is
+// not needed, the model-view's third row gives each centre's depth.
+const Komorka* ScianyWewnetrzne(int& ile, bool odPrzodu)
 {
     static Komorka sciany[MAX * MAX];
     GLfloat m[16];
@@ -171,25 +184,56 @@ const Komorka* ScianyOdPrzodu(int& ile)
                 const float x = r + 0.5f, y = 0.5f, z = c + 0.5f;
                 sciany[ile++] = {-(m[2] * x + m[6] * y + m[10] * z + m[14]), r, c};
             }
-    std::sort(sciany, sciany + ile, [](const Komorka& a, const Komorka& b) { return a.glebia < b.glebia; });
+    if (odPrzodu)
+        std::stable_sort(sciany, sciany + ile, [](const Komorka& a, const Komorka& b) { return a.glebia < b.glebia; });
     return sciany;
 }
 
-// In row order; or the inner walls nearest first, so that depth rejects what they hide,
-// then the rest in row order.
-void RysujKomorki(float skalaBonusu, uint32_t kat)
+// The wall blocks together. Not culled: a block's back face drawn before a front face that
+// shares its edge wins the tie of depth on a few edge pixels, and culling would change them.
+void RysujSciany(float skalaBonusu, uint32_t kat)
 {
-    const bool odPrzodu = Wypelnienie.odPrzodu;
-    if (odPrzodu) {
-        int ile = 0;
-        const Komorka* sciany = ScianyOdPrzodu(ile);
-        for (int i = 0; i < ile; ++i)
-            RysujKomorke(sciany[i].r, sciany[i].c, skalaBonusu, kat);
-    }
+    int ile = 0;
+    const Komorka* sciany = ScianyWewnetrzne(ile, Wypelnienie.odPrzodu);
+    Wiaz(KOD_SCIANA);
+    for (int i = 0; i < ile; ++i)
+        RysujKsztalt(sciany[i].r, sciany[i].c, skalaBonusu, kat);
+}
+
+void RysujRodzaj(uint8_t kod, float skalaBonusu, uint32_t kat)
+{
+    Wiaz(kod);
     for (int r = 0; r < MAX; ++r)
         for (int c = 0; c < MAX; ++c)
-            if (!odPrzodu || Tablica[r][c] != KOD_SCIANA)
-                RysujKomorke(r, c, skalaBonusu, kat);
+            if (Tablica[r][c] == kod)
+                RysujKsztalt(r, c, skalaBonusu, kat);
+}
+
+// Row order binds each cell's picture.
+void RysujWierszami(float skalaBonusu, uint32_t kat)
+{
+    for (int r = 0; r < MAX; ++r)
+        for (int c = 0; c < MAX; ++c) {
+            const uint8_t kod = Tablica[r][c];
+            if (!Rysowana(kod))
+                continue;
+            Wiaz(kod);
+            RysujKsztalt(r, c, skalaBonusu, kat);
+        }
+}
+
+// In row order; or the wall blocks first (nearest the camera first, so that depth rejects
+// what they hide), then the pellets, then the bonuses, so that each picture is bound once:
+// the renderer keeps state for every change of picture it is given within a frame.
+void RysujKomorki(float skalaBonusu, uint32_t kat)
+{
+    if (!Wypelnienie.odPrzodu && !Wypelnienie.poRodzajach) {
+        RysujWierszami(skalaBonusu, kat);
+        return;
+    }
+    RysujSciany(skalaBonusu, kat);
+    RysujRodzaj(KOD_JEDZENIE, skalaBonusu, kat);
+    RysujRodzaj(KOD_BONUS, skalaBonusu, kat);
 }
 
 // Drawn first, the floor won every tie of depth; drawn last, it wins them by passing on equal.
@@ -200,6 +244,24 @@ void RysujPodloge()
         glDepthFunc(GL_LEQUAL);
     glCallList(Podloga);
     glDepthFunc(GL_LESS);
+}
+
+// What row order leaves bound and set after the board: the last drawn cell's picture, or
+// the outer strips' when no cell is drawn, and white.
+void ZostawJakWierszami()
+{
+    uint32_t ostatnia = texture[TEKSTURA_MURU];
+    for (int i = MAX * MAX - 1; i >= 0; --i) {
+        const uint8_t kod = Tablica[i / MAX][i % MAX];
+        if (Rysowana(kod)) {
+            ostatnia = kod == KOD_SCIANA     ? texture[TEKSTURA_SCIANY]
+                       : kod == KOD_JEDZENIE ? texture[TEKSTURA_JEDZENIA]
+                                             : TeksturaListyBonusu;
+            break;
+        }
+    }
+    glBindTexture(GL_TEXTURE_2D, ostatnia);
+    glColor3f(1.0f, 1.0f, 1.0f);
 }
 
 } // namespace
@@ -232,6 +294,7 @@ void CMapa::Rysuj()
     RysujKomorki(skala, KatObrotu);
     if (Wypelnienie.podlogaNaKoniec)
         RysujPodloge();
+    ZostawJakWierszami();
     Animuj();
 }
 

@@ -1,4 +1,4 @@
-// The fill savings change no pixel: frames of the full board with the game's own pictures,
+// The drawing savings change no pixel: frames of the full board with the game's own pictures,
 // drawn with every saving off, with each one alone and with all of them, read back and
 // compared exactly. The views are the ones that stress them: the start corner, the middle
 // among ghosts at every camera height, the see-through player, the bonus sphere shrunk to a
@@ -56,9 +56,10 @@ const struct {
     const char* nazwa;
     OszczedzanieWypelnienia o;
 } OSZCZEDNOSCI[] = {
-    {"culling alone", {true, false, false}},
-    {"floor last alone", {false, true, false}},
-    {"walls front to back alone", {false, false, true}},
+    {"culling alone", {true, false, false, false}},
+    {"floor last alone", {false, true, false, false}},
+    {"walls front to back alone", {false, false, true, false}},
+    {"kind by kind alone", {false, false, false, true}},
     {"all, as the game draws", {}},
 };
 
@@ -98,7 +99,7 @@ protected:
     {
         ASSERT_NE(texture[TEKSTURA_PODLOGI], 0u) << "the game's pictures were not found";
         for (const Widok& widok : WIDOKI) {
-            const std::vector<uint8_t> wzor = Klatka(widok, w, h, {false, false, false});
+            const std::vector<uint8_t> wzor = Klatka(widok, w, h, {false, false, false, false});
             for (const auto& s : OSZCZEDNOSCI) {
                 SCOPED_TRACE(::testing::Message() << widok.nazwa << ", " << s.nazwa << ", " << w << "x" << h);
                 const std::vector<uint8_t> k = Klatka(widok, w, h, s.o);
