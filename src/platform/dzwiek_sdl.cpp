@@ -2,7 +2,7 @@
 // converted once to the device's format and kept for the whole run.
 #include "platform/dzwiek.h"
 
-#include <SDL.h>
+#include "platform/sdl_biblioteka.h"
 
 #include <algorithm>
 #include <climits>
@@ -55,17 +55,17 @@ void SDLCALL Miksuj(void*, Uint8* strumien, int dlugosc)
 
 void Graj(const Probki* probki)
 {
-    SDL_LockAudioDevice(Urzadzenie);
+    Sdl()->LockAudioDevice(Urzadzenie);
     Grany = probki;
     Pozycja = 0;
-    SDL_UnlockAudioDevice(Urzadzenie);
+    Sdl()->UnlockAudioDevice(Urzadzenie);
 }
 
 bool Gra()
 {
-    SDL_LockAudioDevice(Urzadzenie);
+    Sdl()->LockAudioDevice(Urzadzenie);
     const bool gra = Grany != nullptr;
-    SDL_UnlockAudioDevice(Urzadzenie);
+    Sdl()->UnlockAudioDevice(Urzadzenie);
     return gra;
 }
 
@@ -74,9 +74,11 @@ bool Otworz()
     if (Probowano)
         return Urzadzenie != 0;
     Probowano = true;
+    if (Sdl() == nullptr)
+        return false;
     // Without this SDL takes over SIGINT and SIGTERM, and Ctrl-C or kill no longer end the game.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+    Sdl()->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (Sdl()->InitSubSystem(SDL_INIT_AUDIO) != 0)
         return false;
     SDL_AudioSpec chce{};
     chce.freq = CZESTOTLIWOSC;
@@ -85,12 +87,12 @@ bool Otworz()
     chce.samples = RAMEK_BUFORA;
     chce.callback = Miksuj;
     // No changes allowed: whatever the card takes, SDL converts to it and the callback sees ours.
-    Urzadzenie = SDL_OpenAudioDevice(nullptr, 0, &chce, nullptr, 0);
+    Urzadzenie = Sdl()->OpenAudioDevice(nullptr, 0, &chce, nullptr, 0);
     if (Urzadzenie == 0) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        Sdl()->QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
-    SDL_PauseAudioDevice(Urzadzenie, 0);
+    Sdl()->PauseAudioDevice(Urzadzenie, 0);
     return true;
 }
 
@@ -101,11 +103,11 @@ std::optional<Probki> Wczytaj(const char* nazwa)
     SDL_AudioSpec plik;
     Uint8* dane = nullptr;
     Uint32 dlugosc = 0;
-    if (SDL_LoadWAV(nazwa, &plik, &dane, &dlugosc) == nullptr)
+    if (Sdl()->LoadWAV_RW(Sdl()->RWFromFile(nazwa, "rb"), 1, &plik, &dane, &dlugosc) == nullptr)
         return std::nullopt;
     std::optional<Probki> wynik;
     SDL_AudioCVT cvt;
-    const int potrzebna = SDL_BuildAudioCVT(&cvt, plik.format, plik.channels, plik.freq, FORMAT, KANALY, CZESTOTLIWOSC);
+    const int potrzebna = Sdl()->BuildAudioCVT(&cvt, plik.format, plik.channels, plik.freq, FORMAT, KANALY, CZESTOTLIWOSC);
     const uint64_t ramka = SDL_AUDIO_BITSIZE(plik.format) / 8 * plik.channels;
     const uint64_t poczatek = std::min<uint64_t>(dlugosc / ramka, static_cast<uint64_t>(plik.freq) * NAJDLUZSZY_DZWIEK_MS / 1000) * ramka;
     if (potrzebna >= 0 && poczatek * static_cast<uint64_t>(cvt.len_mult) <= INT_MAX) {
@@ -114,13 +116,13 @@ std::optional<Probki> Wczytaj(const char* nazwa)
         cvt.buf = bufor.data();
         cvt.len = static_cast<int>(poczatek);
         const bool jakJest = potrzebna == 0 || poczatek == 0;
-        if (jakJest || SDL_ConvertAudio(&cvt) == 0) {
+        if (jakJest || Sdl()->ConvertAudio(&cvt) == 0) {
             const size_t przerobione = jakJest ? poczatek : static_cast<size_t>(cvt.len_cvt);
             const size_t granica = size_t{CZESTOTLIWOSC} * NAJDLUZSZY_DZWIEK_MS / 1000 * BAJTOW_RAMKI;
             wynik.emplace(bufor.begin(), bufor.begin() + std::min(przerobione, granica));   // not the conversion's room
         }
     }
-    SDL_FreeWAV(dane);
+    Sdl()->FreeWAV(dane);
     return wynik;
 }
 
@@ -144,8 +146,8 @@ void UruchomDzwiek()
 void ZamknijDzwiek()
 {
     if (Urzadzenie != 0) {
-        SDL_CloseAudioDevice(Urzadzenie);   // the audio thread is gone after this: the voice is ours
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        Sdl()->CloseAudioDevice(Urzadzenie);   // the audio thread is gone after this: the voice is ours
+        Sdl()->QuitSubSystem(SDL_INIT_AUDIO);
     }
     Urzadzenie = 0;
     Grany = nullptr;
@@ -170,9 +172,9 @@ bool PlaySoundA(const char* nazwa, void*, unsigned flagi)
         return false;
     Graj(probki);
     if (!(flagi & SND_ASYNC)) {
-        const Uint32 poczatek = SDL_GetTicks();
-        while (Gra() && SDL_GetTicks() - poczatek < NAJDLUZSZE_CZEKANIE_MS)
-            SDL_Delay(2);
+        const Uint32 poczatek = Sdl()->GetTicks();
+        while (Gra() && Sdl()->GetTicks() - poczatek < NAJDLUZSZE_CZEKANIE_MS)
+            Sdl()->Delay(2);
         Graj(nullptr);
     }
     return true;

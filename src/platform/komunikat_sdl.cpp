@@ -1,12 +1,13 @@
 // Error boxes through SDL; where no box can be shown the message goes to standard error.
 #include "platform/komunikat.h"
 
-#include <SDL.h>
+#include "platform/sdl_biblioteka.h"
 
 #include <cstdio>
 
 void PokazBlad(const char* tekst)
 {
-    if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Error", tekst, nullptr) != 0)
+    const BibliotekaSdl* sdl = Sdl();
+    if (sdl == nullptr || sdl->ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Error", tekst, nullptr) != 0)
         std::fprintf(stderr, "Error: %s\n", tekst);
 }

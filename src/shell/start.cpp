@@ -29,7 +29,24 @@ bool PelnyEkran(TrybOkna tryb)
     return tryb == TrybOkna::PelnyEkran;
 }
 
-// The window with its fixed GL state, pictures and lists, the sound, and every way out through exit.
+void (*Rysowanie)() = nullptr;
+
+// The sound opens once the first frame is up, so that the player sees the window without
+// waiting for SDL and its audio libraries to load; a sound asked for sooner opens it itself.
+void PierwszaKlatka()
+{
+    Rysowanie();
+    glutDisplayFunc(Rysowanie);
+    UruchomDzwiek();
+}
+
+void RysujPoPierwszejKlatce(void (*rysowanie)())
+{
+    Rysowanie = rysowanie;
+    glutDisplayFunc(PierwszaKlatka);
+}
+
+// The window with its fixed GL state, pictures and lists, and every way out through exit.
 void OtworzOkno(int& argc, char** argv, bool pelnyEkran)
 {
     // Size and place before glutInit, so that GLUT's own -geometry, when given, overrides them.
@@ -42,7 +59,6 @@ void OtworzOkno(int& argc, char** argv, bool pelnyEkran)
         glutFullScreen();
         glutSetCursor(GLUT_CURSOR_NONE);
     }
-    UruchomDzwiek();
     ZakonczenieZawszePrzezExit();
 
     PrzygotujGrafike();
@@ -65,7 +81,7 @@ int Zagraj(const Opcje& opcje, int argc, char** argv)
     Inicjalizuj();
     OtworzOkno(argc, argv, pelnyEkran);
 
-    glutDisplayFunc(nagrywaj ? NagrywajWyswietlaj : Wyswietlaj);
+    RysujPoPierwszejKlatce(nagrywaj ? NagrywajWyswietlaj : Wyswietlaj);
     glutSpecialFunc(nagrywaj ? NagrywajKlawiszeSpec : KlawiszeSpec);
     glutKeyboardFunc(nagrywaj ? NagrywajKlawisze : Klawisze);
     glutIdleFunc(nagrywaj ? NagrywajIdleStep : IdleStep);
@@ -93,7 +109,7 @@ int Odtworz(const Opcje& opcje, int argc, char** argv)
         return OdtworzBezOkna();
     }
     OtworzOkno(argc, argv, opcje.Tryb == TrybOkna::PelnyEkran);
-    glutDisplayFunc(BezRysowania);
+    RysujPoPierwszejKlatce(BezRysowania);
     glutIdleFunc(OdtworzWTempie);
     ZacznijOdtwarzanie(true, nullptr);
     glutMainLoop();
