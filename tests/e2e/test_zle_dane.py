@@ -6,7 +6,9 @@ import collections
 import os
 import random
 import re
+import atexit
 import shutil
+import subprocess
 import sys
 import tempfile
 import unittest
@@ -127,6 +129,16 @@ def s(nazwa):
     return lambda d: os.path.join(d, "sfx", nazwa)
 
 
+def bez_sdl():
+    """A folder whose libSDL2-2.0.so.0 is a library without SDL's functions, for LD_LIBRARY_PATH:
+    the game finds SDL as if it were not installed."""
+    folder = tempfile.mkdtemp(prefix="zorbit-bez-sdl-")
+    atexit.register(shutil.rmtree, folder, True)
+    subprocess.run(["cc", "-shared", "-x", "c", "/dev/null", "-o", os.path.join(folder, "libSDL2-2.0.so.0")],
+                   check=True)
+    return folder
+
+
 # Each case: what is done to a copy of data/ (None: no data/ at all), error messages expected,
 # the console answer, extra environment, whether the game runs as an unprivileged user, and
 # and whether it starts with no standard input at all (descriptor 0 closed, not an empty file).
@@ -162,6 +174,8 @@ PRZYPADKI = {
     # Ten minutes would be 53 MB at the device's rate: only the start is kept, within the common margin.
     "wav_na_dziesiec_minut": Przypadek(lambda d: wav(s("menu2.wav")(d), 1, bytes([128, 255] * 300))),
     "bez_urzadzenia_dzwieku": Przypadek(lambda d: None, env={"SDL_AUDIODRIVER": "zaden"}),
+    # No SDL at all: silent, and the broken picture's error on standard error instead of a box.
+    "bez_sdl": Przypadek(lambda d: uciety(g("mur.bmp")(d)), 1, env={"LD_LIBRARY_PATH": bez_sdl()}),
     "zamkniete_wejscie": Przypadek(lambda d: None, odpowiedz=None),
     "bez_deskryptora_wejscia": Przypadek(lambda d: None, odpowiedz=None, bez_wejscia=True),
     "smieci_na_wejsciu": Przypadek(lambda d: None, odpowiedz="\x01\x7f zzz 12 3\n\xff"),
